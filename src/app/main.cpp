@@ -1,0 +1,35 @@
+// Ixoran: practice for the two timed essay tasks of the GRE writing section.
+#include "app/data_files.h"
+#include "app/program_folder.h"
+#include "app/road.h"
+#include "app/test_state.h"
+#include "data/code_page.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ixoran"));
+
+    // The topic pools and the settings live in the data folder beside the program. Without it there is
+    // nothing to practise with, and nothing is created in its place.
+    const QString data = ixo::DataFolder();
+    if (!QFileInfo(data).isDir()) {
+        ixo::msg::Show(nullptr,
+                       QStringLiteral("The data folder was not found:\n%1\n\nIxoran keeps its topic pools "
+                                      "(issue.dat, argue.dat) and its settings there. Put the data folder "
+                                      "beside the program, or reinstall the program, and start it again.")
+                           .arg(QDir::toNativeSeparators(data)),
+                       QStringLiteral("IXO"), ixo::msg::Ok, ixo::msg::Icon::Critical);
+        return 1;
+    }
+
+    ixo::SetPoolCodePage(ixo::CodePageForLocale(QLocale::system()));
+    ixo::ShowScreen(ixo::Screen::Form1);
+    return QApplication::exec();
+}
