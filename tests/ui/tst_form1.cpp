@@ -32,17 +32,17 @@ namespace {
 
 // Every translated caption of the main window and its text number.
 const QList<QPair<const char *, int>> Captions = {
-    {"m_file", 1},   {"m_f_start", 2}, {"m_f_quit", 3}, {"m_edit", 4},    {"m_e_pool", 5},  {"m_set", 6},
-    {"m_s_lan", 7},  {"m_s_lan_c", 8}, {"m_s_lan_e", 9}, {"m_s_ad", 69},  {"m_s_def", 11},  {"m_help", 12},
-    {"m_h_home", 13}, {"m_h_about", 14}, {"ilab1", 17},  {"ilab2", 20},   {"ilab3", 21},    {"setis", 18},
-    {"iskip", 23},   {"alab1", 17},    {"alab2", 20},   {"alab3", 21},    {"askip", 27},    {"seti1", 15},
-    {"seta1", 15},   {"seti2", 16},    {"seta2", 16},   {"Frame1", 22},   {"op_count", 24}, {"op_quick", 26},
-    {"op_full", 25}, {"start", 28},
+    {"m_file", 1},    {"m_f_start", 2},  {"m_f_quit", 3},  {"m_edit", 4},  {"m_e_pool", 5},  {"m_set", 6},
+    {"m_s_lan", 7},   {"m_s_lan_c", 8},  {"m_s_lan_e", 9}, {"m_s_ad", 69}, {"m_s_def", 11},  {"m_help", 12},
+    {"m_h_home", 13}, {"m_h_about", 14}, {"ilab1", 17},    {"ilab2", 20},  {"ilab3", 21},    {"setis", 18},
+    {"iskip", 23},    {"alab1", 17},     {"alab2", 20},    {"alab3", 21},  {"askip", 27},    {"seti1", 15},
+    {"seta1", 15},    {"seti2", 16},     {"seta2", 16},    {"Frame1", 22}, {"op_count", 24}, {"op_quick", 26},
+    {"op_full", 25},  {"start", 28},
 };
 
 // The controls inside the two section frames, whose visibility the option buttons and skip boxes decide.
 const QStringList FrameControls = {"ilab1", "ilab2", "ilab3", "seti1", "seti2", "setis", "iss", "its",
-                                   "alab1", "alab2", "alab3", "seta1", "seta2", "arg", "ats"};
+                                   "alab1", "alab2", "alab3", "seta1", "seta2", "arg",   "ats"};
 
 template <typename T = QWidget> T *child(QObject *form, const QString &name)
 {
@@ -111,10 +111,12 @@ void act(Form1 *form, const QString &steps)
     }
 }
 
-QByteArray conf(void (*fill)(SettingsRecord &))
+// A settings record with the fields given, the others 0, as the file holds it.
+QByteArray record(std::initializer_list<std::pair<std::int16_t SettingsRecord::*, int>> fields)
 {
     SettingsRecord r;
-    fill(r);
+    for (const auto &[field, value] : fields)
+        r.*field = static_cast<std::int16_t>(value);
     return r.toBytes();
 }
 
@@ -179,47 +181,46 @@ private slots:
         QTest::addColumn<QString>("issueTiming");
         QTest::addColumn<QString>("argumentTiming");
 
-        QTest::newRow("no file") << QByteArray() << false << "seti1 seta1" << "" << "45" << "30";
-        QTest::newRow("ten bytes") << conf([](SettingsRecord &r) {
-            r.Spare = 5;
-            r.IssueRandom = -1;
-            r.IssueMinutes = 90;
-            r.ArgumentMinutes = 20; // beyond the tenth byte
-        }).left(10) << false << "seti2 seta1" << "" << "90" << "30";
-        QTest::newRow("everything set") << conf([](SettingsRecord &r) {
-            r.Language = 1;
-            r.IssueRandom = -1;
-            r.ArgumentRandom = -1;
-            r.IssueMinutes = -1;
-            r.ArgumentMinutes = 999;
-            r.IssueSort = -1;
-            r.SkipSection = SkipArgument;
-            r.WordCount = -1;
-            r.QuickStart = -1;
-            r.FullScreen = -1;
-            r.SafeMode = -1;
-            r.ShowWordsAuto = -1;
-        }) << true << "seti2 seta2" << "setis askip op_count op_quick op_full" << "0" << "999";
-        QTest::newRow("skip issue") << conf([](SettingsRecord &r) {
-            r.IssueMinutes = 1;
-            r.ArgumentMinutes = 120;
-            r.SkipSection = SkipIssue;
-        }) << false << "seti1 seta1" << "iskip" << "1" << "120";
-        QTest::newRow("values never written") << conf([](SettingsRecord &r) {
-            r.Language = 7;
-            r.Spare = -1;
-            r.IssueRandom = 3;
-            r.ArgumentRandom = 3;
-            r.IssueMinutes = 5000;
-            r.ArgumentMinutes = -7;
-            r.IssueSort = 3;
-            r.SkipSection = 3;
-            r.WordCount = 3;
-            r.QuickStart = 3;
-            r.FullScreen = 3;
-        }) << false << "seti1 seta1" << "" << "45" << "30";
-        QTest::newRow("longer file") << conf([](SettingsRecord &r) { r.ArgumentMinutes = 12; }) + "more bytes"
-                                     << false << "seti1 seta1" << "" << "45" << "12";
+        const auto row = [](const char *name, const QByteArray &file, bool chinese, const char *selected,
+                            const char *checked, const char *issueTiming, const char *argumentTiming) {
+            QTest::newRow(name) << file << chinese << QString(selected) << QString(checked) << QString(issueTiming)
+                                << QString(argumentTiming);
+        };
+        using R = SettingsRecord;
+        row("no file", QByteArray(), false, "seti1 seta1", "", "45", "30");
+        row("ten bytes",
+            record({{&R::Spare, 5}, {&R::IssueRandom, -1}, {&R::IssueMinutes, 90}, {&R::ArgumentMinutes, 20}}).left(10),
+            false, "seti2 seta1", "", "90", "30");
+        row("everything set",
+            record({{&R::Language, 1},
+                    {&R::IssueRandom, -1},
+                    {&R::ArgumentRandom, -1},
+                    {&R::IssueMinutes, -1},
+                    {&R::ArgumentMinutes, 999},
+                    {&R::IssueSort, -1},
+                    {&R::SkipSection, SkipArgument},
+                    {&R::WordCount, -1},
+                    {&R::QuickStart, -1},
+                    {&R::FullScreen, -1},
+                    {&R::SafeMode, -1},
+                    {&R::ShowWordsAuto, -1}}),
+            true, "seti2 seta2", "setis askip op_count op_quick op_full", "0", "999");
+        row("skip issue", record({{&R::IssueMinutes, 1}, {&R::ArgumentMinutes, 120}, {&R::SkipSection, SkipIssue}}),
+            false, "seti1 seta1", "iskip", "1", "120");
+        row("values never written",
+            record({{&R::Language, 7},
+                    {&R::Spare, -1},
+                    {&R::IssueRandom, 3},
+                    {&R::ArgumentRandom, 3},
+                    {&R::IssueMinutes, 5000},
+                    {&R::ArgumentMinutes, -7},
+                    {&R::IssueSort, 3},
+                    {&R::SkipSection, 3},
+                    {&R::WordCount, 3},
+                    {&R::QuickStart, 3},
+                    {&R::FullScreen, 3}}),
+            false, "seti1 seta1", "", "45", "30");
+        row("longer file", record({{&R::ArgumentMinutes, 12}}) + "more bytes", false, "seti1 seta1", "", "45", "12");
     }
     void load()
     {
@@ -253,8 +254,7 @@ private slots:
         QCOMPARE(child<QLineEdit>(form, "its")->text(), issueTiming);
         QCOMPARE(child<QLineEdit>(form, "ats")->text(), argumentTiming);
         // The Sort box shows only with Random while the Issue section is not skipped.
-        QCOMPARE(child(form, "setis")->isVisibleTo(form),
-                 selected.contains("seti2") && !checked.contains("iskip"));
+        QCOMPARE(child(form, "setis")->isVisibleTo(form), selected.contains("seti2") && !checked.contains("iskip"));
 
         closeForm(form);
         QVERIFY(!form);
@@ -370,13 +370,18 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("minutesLeft"); // 999: the screen sets it itself
 
-        QTest::newRow("directions") << "" << "45" << "30" << "pro1" << 44;
-        QTest::newRow("quick start by number") << "op_quick" << "45" << "30" << "pro4" << 44;
-        QTest::newRow("quick start unlimited") << "op_quick" << "0" << "30" << "pro4" << -2;
-        QTest::newRow("quick start random") << "op_quick seti2" << "90" << "30" << "pro3" << 89;
-        QTest::newRow("skip issue") << "iskip" << "45" << "30" << "pro6" << 999;
-        QTest::newRow("skip issue, quick start") << "iskip op_quick" << "45" << "20" << "pro7" << 19;
-        QTest::newRow("skip argument, quick start") << "askip op_quick seti2" << "45" << "30" << "pro3" << 44;
+        const auto row = [](const char *name, const char *setup, const char *issueTiming, const char *argumentTiming,
+                            const char *screen, int minutesLeft) {
+            QTest::newRow(name) << QString(setup) << QString(issueTiming) << QString(argumentTiming) << QString(screen)
+                                << minutesLeft;
+        };
+        row("directions", "", "45", "30", "pro1", 44);
+        row("quick start by number", "op_quick", "45", "30", "pro4", 44);
+        row("quick start unlimited", "op_quick", "0", "30", "pro4", -2);
+        row("quick start random", "op_quick seti2", "90", "30", "pro3", 89);
+        row("skip issue", "iskip", "45", "30", "pro6", 999);
+        row("skip issue, quick start", "iskip op_quick", "45", "20", "pro7", 19);
+        row("skip argument, quick start", "askip op_quick seti2", "45", "30", "pro3", 44);
     }
     void firstScreen()
     {
@@ -438,21 +443,24 @@ private slots:
         QTest::addColumn<QString>("hidden");
         QTest::addColumn<int>("skipSection");
 
+        const auto row = [](const char *name, const char *clicks, const QString &hidden, int skipSection) {
+            QTest::newRow(name) << QString(clicks) << hidden << skipSection;
+        };
         const QString issue = "ilab1 ilab2 ilab3 seti1 seti2 setis iss its";
-        const QString argument = "alab1 alab2 alab3 seta1 seta2 arg ats";
-        QTest::newRow("built in") << "" << "setis" << 0;
-        QTest::newRow("random shows sort") << "seti2" << "iss" << 0;
-        QTest::newRow("choose again") << "seti2 seti1" << "setis" << 0;
-        QTest::newRow("skip issue") << "iskip" << issue << 1;
-        QTest::newRow("skip issue and back") << "iskip iskip" << "setis" << 0;
-        QTest::newRow("random, skip issue and back") << "seti2 iskip iskip" << "iss" << 0;
-        QTest::newRow("argument random") << "seta2" << "setis arg" << 0;
-        QTest::newRow("skip argument") << "askip" << "setis " + argument << 2;
-        QTest::newRow("argument random, skip and back") << "seta2 askip askip" << "setis arg" << 0;
-        QTest::newRow("skip argument clears skip issue") << "iskip askip" << "setis " + argument << 2;
-        QTest::newRow("skip issue clears skip argument") << "askip iskip" << issue << 1;
-        QTest::newRow("default brings issue back") << "seti2 iskip default" << "setis" << 0;
-        QTest::newRow("default brings argument back") << "seta2 askip default" << "setis" << 0;
+        const QString argument = "setis alab1 alab2 alab3 seta1 seta2 arg ats";
+        row("built in", "", "setis", 0);
+        row("random shows sort", "seti2", "iss", 0);
+        row("choose again", "seti2 seti1", "setis", 0);
+        row("skip issue", "iskip", issue, 1);
+        row("skip issue and back", "iskip iskip", "setis", 0);
+        row("random, skip issue and back", "seti2 iskip iskip", "iss", 0);
+        row("argument random", "seta2", "setis arg", 0);
+        row("skip argument", "askip", argument, 2);
+        row("argument random, skip and back", "seta2 askip askip", "setis arg", 0);
+        row("skip argument clears skip issue", "iskip askip", argument, 2);
+        row("skip issue clears skip argument", "askip iskip", issue, 1);
+        row("default brings issue back", "seti2 iskip default", "setis", 0);
+        row("default brings argument back", "seta2 askip default", "setis", 0);
     }
     void frameControls()
     {
@@ -488,23 +496,22 @@ private slots:
     {
         QFETCH(int, answer);
         ProgramFolderFixture folder;
-        const QByteArray before = conf([](SettingsRecord &r) {
-            r.Language = 1;
-            r.Spare = 0x1234;
-            r.IssueRandom = -1;
-            r.ArgumentRandom = -1;
-            r.IssueMinutes = 90;
-            r.ArgumentMinutes = -1;
-            r.IssueSort = -1;
-            r.SkipSection = SkipIssue;
-            r.WordCount = -1;
-            r.QuickStart = -1;
-            r.FullScreen = -1;
-            r.RightClickMenu = -1;
-            r.HotKeys = -1;
-            r.SafeMode = 0;
-            r.ShowWordsAuto = -1;
-        });
+        using R = SettingsRecord;
+        const QByteArray before = record({{&R::Language, 1},
+                                          {&R::Spare, 0x1234},
+                                          {&R::IssueRandom, -1},
+                                          {&R::ArgumentRandom, -1},
+                                          {&R::IssueMinutes, 90},
+                                          {&R::ArgumentMinutes, -1},
+                                          {&R::IssueSort, -1},
+                                          {&R::SkipSection, SkipIssue},
+                                          {&R::WordCount, -1},
+                                          {&R::QuickStart, -1},
+                                          {&R::FullScreen, -1},
+                                          {&R::RightClickMenu, -1},
+                                          {&R::HotKeys, -1},
+                                          {&R::SafeMode, 0},
+                                          {&R::ShowWordsAuto, -1}});
         folder.writeDataFile("conf.dat", before);
         QPointer<Form1> form = openForm();
         msg::QueueAnswer(answer);
@@ -529,7 +536,8 @@ private slots:
         closeForm(form);
         QByteArray expected = before;
         if (yes) {
-            expected = QByteArray::fromHex("0100 3412 0000 0000 2d00 1e00 0000 0000 0000 0000 0000 0000 0000 ffff ffff");
+            expected =
+                QByteArray::fromHex("0100 3412 0000 0000 2d00 1e00 0000 0000 0000 0000 0000 0000 0000 ffff ffff");
         }
         QCOMPARE(confFile(folder).toHex(' '), expected.toHex(' '));
     }

@@ -28,6 +28,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace ixo {
 
 namespace {
@@ -75,11 +78,24 @@ QLineEdit *entryBox(QWidget *parent, const char *name, const QString &text = {})
 
 QGroupBox *frame(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *box = named(new QGroupBox(caption, parent), name);
-    // Frame captions are drawn in the highlight colour; the controls inside keep the normal text colour.
-    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
-    box->setStyleSheet(QStringLiteral("QGroupBox::title { color: %1; }").arg(highlight.name()));
-    return box;
+    return named(new QGroupBox(caption, parent), name);
+}
+
+// Draws a frame's caption in the highlight colour while the controls inside keep the normal colours.
+void CaptionInHighlight(QGroupBox *box)
+{
+    QPalette normal = box->palette();
+    QPalette caption = normal;
+    const QColor highlight = normal.color(QPalette::Active, QPalette::Highlight);
+    // Set explicitly, so that the controls do not inherit the caption's colours.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (const auto role : {QPalette::WindowText, QPalette::Text})
+            normal.setBrush(group, role, normal.brush(group, role));
+    caption.setColor(QPalette::WindowText, highlight);
+    caption.setColor(QPalette::Text, highlight);
+    box->setPalette(caption);
+    for (QWidget *control : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->setPalette(normal);
 }
 
 } // namespace
@@ -92,7 +108,6 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     // A fixed single border with a minimise button and no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(look::SansFont());
 
     buildMenus();
     buildControls();
@@ -157,6 +172,12 @@ void Form1::buildControls()
     using look::Place;
     m_client = named(new QWidget(this), "client");
     m_client->setFixedSize(ClientWidth, ClientHeight);
+    // The dialog font, a little smaller and tighter so that the longest captions ("Skip Argument",
+    // "跳过Argument") fit their boxes; the menu bar keeps the desktop's font.
+    QFont font = look::SansFont();
+    font.setPixelSize(11);
+    font.setLetterSpacing(QFont::PercentageSpacing, 94);
+    m_client->setFont(font);
 
     // Built-in captions are the English texts; the load sets them in the current language.
     Framei = frame(m_client, "Framei", QStringLiteral("ISSUE"));
@@ -213,6 +234,9 @@ void Form1::buildControls()
 
     start = named(new QPushButton(TextEntry(28), m_client), "start");
     Place(start, 2040, 3120, 1575, 375);
+
+    for (QGroupBox *box : {Framei, Framea, Frame1})
+        CaptionInHighlight(box);
 
     // Reactions follow the state, so that setting a box from code reacts as a click does.
     connect(seti1, &QRadioButton::toggled, this, [this](bool on) {
