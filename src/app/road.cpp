@@ -1,5 +1,7 @@
 #include "app/road.h"
 
+#include "ui/main/form1.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -29,7 +31,7 @@ QWidget *ShowScreen(Screen screen)
 {
     QWidget *window = nullptr;
     switch (screen) {
-    case Screen::Form1: window = makePlaceholder(screen); break;
+    case Screen::Form1: window = new Form1; break;
     case Screen::Pro1: window = makePlaceholder(screen); break;
     case Screen::Pro2: window = makePlaceholder(screen); break;
     case Screen::Pro3: window = makePlaceholder(screen); break;
