@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number of seconds (default 30),
+# after replaying the inputs kept in fuzz/regressions/. Corpora grow in build-fuzz/corpus/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-30}"
+build_dir=build-fuzz
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+if [ ! -f "$build_dir/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DIXO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+fi
+cmake --build "$build_dir" --target fuzzers -j"$(nproc)"
+for fuzzer in $(find "$build_dir/fuzz" -maxdepth 1 -type f -executable -name "fuzz_*" | sort); do
+  [ -x "$fuzzer" ] || continue
+  name=$(basename "$fuzzer")
+  corpus="$build_dir/corpus/$name"
+  mkdir -p "$corpus"
+  regressions="fuzz/regressions/$name"
+  if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
+    echo "== $name: replaying $(ls "$regressions" | wc -l) kept inputs"
+    "$fuzzer" "$regressions"/* >/dev/null 2>&1 || { "$fuzzer" "$regressions"/*; exit 1; }
+  fi
+  echo "== $name: fuzzing for ${seconds}s"
+  seeds=()
+  [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+  "$fuzzer" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$build_dir/$name-" \
+    "$corpus" "${seeds[@]}" 2>&1 | tail -n 3
+done
