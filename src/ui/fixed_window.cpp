@@ -1,5 +1,7 @@
 #include "ui/fixed_window.h"
 
+#include "ui/look.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -18,13 +20,29 @@ void SetFixedSingleBorder(QWidget *window, int clientWidth, int clientHeight, Ti
     window->setFixedSize(clientWidth, clientHeight);
 }
 
+QFont DialogFont()
+{
+    QFont font = look::SansFont();
+    font.setPixelSize(11);
+    return font;
+}
+
+void FitCaption(QWidget *control)
+{
+    QFont font = control->font();
+    while (control->sizeHint().width() > control->width() && font.pixelSize() > 9) {
+        font.setPixelSize(font.pixelSize() - 1);
+        control->setFont(font);
+    }
+}
+
 void CentreOnScreen(QWidget *window)
 {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                            screen->availableGeometry()));
+    window->setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
 } // namespace ixo

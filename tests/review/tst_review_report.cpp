@@ -88,16 +88,16 @@ private slots:
                                        << issue + argument;
         QTest::newRow("issue only") << 12 << 3 << 34 << 0 << false << "2007-08-16 Issue12" << issue;
         QTest::newRow("argument only") << 12 << 0 << 34 << 4 << false << "2007-08-16 Argument34" << argument;
-        QTest::newRow("issue skipped with words left") << 0 << 3 << 34 << 4 << false << "2007-08-16 Argument34"
-                                                       << argument;
-        QTest::newRow("nothing written") << 12 << 0 << 0 << 4 << false << "2007-08-16" << "";
-        QTest::newRow("chinese labels")
-            << 12 << 3 << 34 << 4 << true << "2007-08-16 Issue12 Argument34"
-            << QString(issue + argument)
-                   .replace("TOPIC: ", u"题目："_s)
-                   .replace("WORDS: ", u"字数："_s)
-                   .replace("TIME: ", u"用时："_s)
-                   .replace("DATE: ", u"日期："_s);
+        QTest::newRow("issue skipped with words left")
+            << 0 << 3 << 34 << 4 << false << "2007-08-16 Argument34" << argument;
+        QTest::newRow("nothing written") << 12 << 0 << 0 << 4 << false << "2007-08-16"
+                                         << "";
+        QTest::newRow("chinese labels") << 12 << 3 << 34 << 4 << true << "2007-08-16 Issue12 Argument34"
+                                        << QString(issue + argument)
+                                               .replace("TOPIC: ", u"题目："_s)
+                                               .replace("WORDS: ", u"字数："_s)
+                                               .replace("TIME: ", u"用时："_s)
+                                               .replace("DATE: ", u"日期："_s);
     }
     void report()
     {

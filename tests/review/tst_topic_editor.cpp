@@ -49,10 +49,7 @@ const QStringList SearchTopics = {
 class Editor
 {
 public:
-    Editor() : w(new topedit)
-    {
-        w->show();
-    }
+    Editor() : w(new topedit) { w->show(); }
     ~Editor() { w->close(); }
 
     template <typename T> T *get(const char *name) const { return w->findChild<T *>(QLatin1String(name)); }
@@ -124,8 +121,10 @@ private slots:
         const QString han = u"题"_s;
         QTest::newRow("issue 402 bytes") << true << false << QString(402, u'a') << true;
         QTest::newRow("issue 403 bytes") << true << false << QString(403, u'a') << false;
-        QTest::newRow("issue line break counts as CR LF, 402") << true << false << QString(200, u'a') + "\n" + QString(200, u'b') << true;
-        QTest::newRow("issue line break counts as CR LF, 403") << true << false << QString(200, u'a') + "\n" + QString(201, u'b') << false;
+        QTest::newRow("issue line break counts as CR LF, 402")
+            << true << false << QString(200, u'a') + "\n" + QString(200, u'b') << true;
+        QTest::newRow("issue line break counts as CR LF, 403")
+            << true << false << QString(200, u'a') + "\n" + QString(201, u'b') << false;
         QTest::newRow("argument 994 bytes") << false << false << QString(994, u'a') << true;
         QTest::newRow("argument 995 bytes") << false << false << QString(995, u'a') << false;
         QTest::newRow("issue 201 chinese characters") << true << true << han.repeated(201) << true;

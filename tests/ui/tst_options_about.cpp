@@ -147,17 +147,25 @@ private slots:
     void captionsFollowTheLanguage_data()
     {
         QTest::addColumn<int>("offset");
-        QTest::addColumn<QStringList>("advCaptions"); // title, frame, aset1..3, Label1, op1, op2, ok, canc
+        QTest::addColumn<QStringList>("advCaptions");   // title, frame, aset1..3, Label1, op1, op2, ok, canc
         QTest::addColumn<QStringList>("aboutCaptions"); // title, Label3, Label4
         QTest::newRow("english") << 0
-                                 << QStringList{"Advanced Options", "Test Mode Options", "Enable Right-Click Menu",
-                                                "Enable Hot Keys", "Safe Mode", "Count Words:", "Manual", "Auto",
-                                                "OK", "Cancel"}
+                                 << QStringList{"Advanced Options",
+                                                "Test Mode Options",
+                                                "Enable Right-Click Menu",
+                                                "Enable Hot Keys",
+                                                "Safe Mode",
+                                                "Count Words:",
+                                                "Manual",
+                                                "Auto",
+                                                "OK",
+                                                "Cancel"}
                                  << QStringList{"About IXO", "IXO wishes you success in GRE test!", "Release Date:"};
-        QTest::newRow("chinese") << 1000
-                                 << QStringList{u"高级选项"_s, u"练习模式选项"_s, u"允许右键菜单"_s,
-                                                u"允许使用快捷键"_s, u"安全模式"_s, u"字数显示方式:"_s,
-                                                u"手动"_s, u"自动"_s, u"确定"_s, u"取消"_s}
+        QTest::newRow("chinese") << 1000 << QStringList{u"高级选项"_s,     u"练习模式选项"_s,
+                                                        u"允许右键菜单"_s, u"允许使用快捷键"_s,
+                                                        u"安全模式"_s,     u"字数显示方式:"_s,
+                                                        u"手动"_s,         u"自动"_s,
+                                                        u"确定"_s,         u"取消"_s}
                                  << QStringList{u"关于IXO"_s, u"祝您在GRE考试中取得好成绩：）"_s, u"发布日期："_s};
     }
     void captionsFollowTheLanguage()

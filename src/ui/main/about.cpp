@@ -21,8 +21,8 @@ const QColor TextGrey{128, 128, 128};
 const QColor SilverGrey{192, 192, 192};
 const QColor AddressBlue{0, 0, 255};
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
-                  Qt::Alignment alignment, int left, int top, int width, int height)
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour, Qt::Alignment alignment,
+                  int left, int top, int width, int height)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -43,15 +43,15 @@ about::about(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
     SetFixedSingleBorder(this, look::Px(4875), look::Px(1785), TitleButtons::CloseOnly);
-    setFont(look::SansFont());
+    setFont(DialogFont());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, look::White);
     setPalette(palette);
     setAutoFillBackground(true);
 
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    m_label1 = MakeLabel(this, "Label1", QStringLiteral("Ixoran 1.73"), TitleBlue, Qt::AlignHCenter | Qt::AlignTop,
-                         240, 165, 4575, 495);
+    m_label1 = MakeLabel(this, "Label1", QStringLiteral("Ixoran 1.73"), TitleBlue, Qt::AlignHCenter | Qt::AlignTop, 240,
+                         165, 4575, 495);
     QFont titleFont = look::SansFont(true);
     titleFont.setPixelSize(16); // 12 points on a 96 dpi screen
     m_label1->setFont(titleFont);
@@ -83,6 +83,8 @@ void about::Form_Load()
     setWindowTitle(LoadText(65));
     m_label3->setText(LoadText(66));
     m_label4->setText(LoadText(68));
+    FitCaption(m_label3);
+    FitCaption(m_label4);
 }
 
 void about::Form_Click()

@@ -40,7 +40,7 @@ adv::adv(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
     SetFixedSingleBorder(this, look::Px(2895), look::Px(2865), TitleButtons::CloseOnly);
-    setFont(look::SansFont());
+    setFont(DialogFont());
 
     m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
@@ -93,6 +93,8 @@ void adv::Form_Load()
     m_label1->setText(LoadText(80));
     m_op1->setText(LoadText(81));
     m_op2->setText(LoadText(82));
+    for (QWidget *caption : std::initializer_list<QWidget *>{m_aset1, m_aset2, m_aset3, m_label1, m_op1, m_op2})
+        FitCaption(caption);
 
     const SettingsRecord &s = Settings();
     m_aset1->setChecked(s.RightClickMenu == -1);

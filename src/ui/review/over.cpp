@@ -7,10 +7,10 @@
 #include "app/test_state.h"
 #include "data/atomic_file.h"
 #include "data/text_table.h"
+#include "ui/fixed_window.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/review/report_rules.h"
-#include "ui/fixed_window.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -40,6 +40,8 @@ over::over(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("over"));
     setAttribute(Qt::WA_DeleteOnClose);
     SetFixedSingleBorder(this, look::Px(7905), look::Px(5850), TitleButtons::Minimize);
+
+    setFont(DialogFont());
 
     m_res = new QPlainTextEdit(this);
     m_res->setObjectName(QStringLiteral("res"));
@@ -105,8 +107,10 @@ void over::SaveReport(const QString &path)
     const QString fileName = m_reportName + QStringLiteral(".txt");
     // The review folder beside the program may have been removed since the start; reports need it.
     if (!EnsureReviewFolder()) {
-        msg::Show(this, saveFailedText(fileName, QStringLiteral("the folder %1 cannot be created")
-                                                     .arg(QDir::toNativeSeparators(ReviewFolder()))),
+        msg::Show(this,
+                  saveFailedText(
+                      fileName,
+                      QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(ReviewFolder()))),
                   Ixo, msg::Ok, msg::Icon::Warning);
         return;
     }

@@ -15,8 +15,8 @@ const QString TenSpaces(10, QLatin1Char(' '));
 // The line of WORDS, TIME and DATE parts of one section, followed by an empty line.
 QString countsLine(std::int32_t words, std::int32_t elapsed, const QString &dateTime)
 {
-    return LoadText(77) + QString::number(words) + TenSpaces + LoadText(78) + FormatElapsed(elapsed) + TenSpaces
-           + LoadText(79) + dateTime + CrLf + CrLf;
+    return LoadText(77) + QString::number(words) + TenSpaces + LoadText(78) + FormatElapsed(elapsed) + TenSpaces +
+           LoadText(79) + dateTime + CrLf + CrLf;
 }
 
 bool written(std::int16_t topicNo, std::int32_t words)
@@ -66,8 +66,9 @@ QString FormatElapsed(std::int32_t seconds)
 
 QString ReportDateName(const QDate &date)
 {
-    return QString::number(date.year()) + QLatin1Char('-') + QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0')) +
-           QLatin1Char('-') + QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
+    return QString::number(date.year()) + QLatin1Char('-') +
+           QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0')) + QLatin1Char('-') +
+           QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
 }
 
 QByteArray ReportFileBytes(const QString &boxText)

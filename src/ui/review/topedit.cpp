@@ -32,10 +32,7 @@ class TypingLimit final : public QValidator
 {
 public:
     TypingLimit(int maxChars, QObject *parent) : QValidator(parent), m_max(maxChars) {}
-    State validate(QString &input, int &) const override
-    {
-        return input.size() <= m_max ? Acceptable : Invalid;
-    }
+    State validate(QString &input, int &) const override { return input.size() <= m_max ? Acceptable : Invalid; }
 
 private:
     int m_max;
@@ -100,7 +97,7 @@ topedit::topedit(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("topedit"));
     setAttribute(Qt::WA_DeleteOnClose);
     SetFixedSingleBorder(this, look::Px(6015), look::Px(3630), TitleButtons::Minimize);
-    setFont(look::SansFont());
+    setFont(DialogFont());
 
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -128,6 +125,8 @@ topedit::topedit(QWidget *parent) : QWidget(parent, Qt::Window)
     m_op2 = new QRadioButton(QStringLiteral("ARGUMENT"), this);
     m_op2->setObjectName(QStringLiteral("op2"));
     look::Place(m_op2, 4680, 240, 1335, 255);
+    FitCaption(m_op1);
+    FitCaption(m_op2);
     m_op1->setChecked(true);
     m_op1->installEventFilter(this);
     m_op2->installEventFilter(this);
@@ -135,6 +134,7 @@ topedit::topedit(QWidget *parent) : QWidget(parent, Qt::Window)
     m_ttm = new QPlainTextEdit(this);
     m_ttm->setObjectName(QStringLiteral("ttm"));
     m_ttm->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_ttm->setFont(look::SansFont());
     look::Place(m_ttm, 120, 600, 4575, 2535);
 
     m_tlist = new QListWidget(this);
@@ -172,6 +172,8 @@ void topedit::ApplyEditorCaptions()
     m_label2->setText(LoadText(43));
     m_modi->setText(LoadText(47));
     m_search->setText(LoadText(52));
+    for (QWidget *caption : {static_cast<QWidget *>(m_label1), static_cast<QWidget *>(m_label2)})
+        FitCaption(caption);
 }
 
 void topedit::Form_Load()
