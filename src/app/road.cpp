@@ -1,6 +1,7 @@
 #include "app/road.h"
 
 #include "ui/main/form1.h"
+#include "ui/review/over.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -38,7 +39,7 @@ QWidget *ShowScreen(Screen screen)
     case Screen::Pro4: window = makePlaceholder(screen); break;
     case Screen::Pro6: window = makePlaceholder(screen); break;
     case Screen::Pro7: window = makePlaceholder(screen); break;
-    case Screen::Over: window = makePlaceholder(screen); break;
+    case Screen::Over: window = new over; break;
     }
     window->show();
     return window;

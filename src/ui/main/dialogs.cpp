@@ -1,22 +1,35 @@
 #include "ui/main/dialogs.h"
 
-#include "ui/message_box.h"
+#include "ui/main/about.h"
+#include "ui/main/adv.h"
+#include "ui/review/topedit.h"
+
+#include <QPointer>
 
 namespace ixo {
 
 void OpenTopicEditor()
 {
-    msg::Show(nullptr, QStringLiteral("The Topic Editor is not built yet."), QStringLiteral("IXO"));
+    // One editor at a time; it has no owner, so it stays open when the main window closes for a test.
+    static QPointer<topedit> editor;
+    if (!editor)
+        editor = new topedit;
+    editor->show();
+    editor->setWindowState(editor->windowState() & ~Qt::WindowMinimized);
+    editor->raise();
+    editor->activateWindow();
 }
 
 void ExecAdvancedOptions(QWidget *parent)
 {
-    msg::Show(parent, QStringLiteral("Advanced Options are not built yet."), QStringLiteral("IXO"));
+    auto *dialog = new adv(parent);
+    dialog->exec();
 }
 
 void ExecAbout(QWidget *parent)
 {
-    msg::Show(parent, QStringLiteral("The About box is not built yet."), QStringLiteral("IXO"));
+    auto *dialog = new about(parent);
+    dialog->exec();
 }
 
 } // namespace ixo
