@@ -250,11 +250,16 @@ private slots:
         ProgramFolderFixture fixture;
         prepareTest(3, 4);
         QPointer<over> window = openReview();
+        SettingsRecord stored;
+        stored.Language = 1;
+        fixture.writeDataFile(QStringLiteral("conf.dat"), stored.toBytes());
         click(window, "back");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
-        QVERIFY(!IssuePool().isOpen());
-        QVERIFY(!ArgumentPool().isOpen());
+        // The new main window's load opened the files again and read the settings file afresh.
+        QVERIFY(IssuePool().isOpen());
+        QVERIFY(ArgumentPool().isOpen());
+        QCOMPARE(Settings().Language, std::int16_t(1));
         bool mainWindowShown = false;
         for (QWidget *w : QApplication::topLevelWidgets())
             mainWindowShown |= w->objectName() == "Form1" && w->isVisible();
