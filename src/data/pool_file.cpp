@@ -100,8 +100,9 @@ QList<PoolProblem> CheckPoolFile(PoolKind kind, const QByteArray &file, CodePage
             problems.append({n, QStringLiteral("text has bytes that %1 does not define").arg(CodePageName(page))});
     }
     if (const qsizetype rest = file.size() - whole * length; rest > 0)
-        problems.append({static_cast<int>(whole) + 1,
-                         QStringLiteral("cut short: the file ends %1 bytes into this record of %2").arg(rest).arg(length)});
+        problems.append(
+            {static_cast<int>(whole) + 1,
+             QStringLiteral("cut short: the file ends %1 bytes into this record of %2").arg(rest).arg(length)});
     return problems;
 }
 

@@ -23,12 +23,16 @@ QString headerForm(PoolKind kind)
 // The first character of `text` that the code page lacks, as it would be named in a message.
 QString firstMissingCharacter(const QString &text, CodePage page)
 {
+    if (CanEncode(text, page))
+        return {};
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString character = text.mid(i, width);
         if (!CanEncode(character, page)) {
-            const char32_t code = width == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
-            return QStringLiteral("'%1' (U+%2)").arg(character, QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, u'0'));
+            const char32_t code =
+                width == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+            return QStringLiteral("'%1' (U+%2)")
+                .arg(character, QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, u'0'));
         }
         i += width - 1;
     }
@@ -103,7 +107,8 @@ private:
         const int expected = m_nextNumber++;
         const QRegularExpressionMatch match = header.match(line.trimmed());
         if (!match.hasMatch()) {
-            problem(lineNumber, QStringLiteral("malformed header '%1'; a header reads %2").arg(line, headerForm(m_kind)));
+            problem(lineNumber,
+                    QStringLiteral("malformed header '%1'; a header reads %2").arg(line, headerForm(m_kind)));
             return;
         }
         const int number = match.captured(1).toInt();
@@ -111,25 +116,35 @@ private:
         const bool hasSort = match.hasCaptured(2);
         bool valid = true;
         if (number != expected) {
-            problem(lineNumber, QStringLiteral("topic number %1 where %2 was expected; numbers run 1, 2, 3 ... in order")
-                                    .arg(number)
-                                    .arg(expected));
+            problem(lineNumber,
+                    QStringLiteral("topic number %1 where %2 was expected; numbers run 1, 2, 3 ... in order")
+                        .arg(number)
+                        .arg(expected));
             m_nextNumber = number + 1; // count on from here, so one slip is reported once
             valid = false;
         } else if (number > std::numeric_limits<std::int16_t>::max()) {
-            problem(lineNumber, QStringLiteral("topic number %1 is past the last record number a pool can hold").arg(number));
+            problem(lineNumber,
+                    QStringLiteral("topic number %1 is past the last record number a pool can hold").arg(number));
             valid = false;
         }
         if (m_kind == PoolKind::Issue && !hasSort) {
-            problem(lineNumber, QStringLiteral("topic %1 has no sort; an Issue header reads %2").arg(number).arg(headerForm(m_kind)));
+            problem(
+                lineNumber,
+                QStringLiteral("topic %1 has no sort; an Issue header reads %2").arg(number).arg(headerForm(m_kind)));
             valid = false;
         } else if (m_kind == PoolKind::Argument && hasSort) {
-            problem(lineNumber, QStringLiteral("topic %1 has a sort; an Argument header reads %2").arg(number).arg(headerForm(m_kind)));
+            problem(
+                lineNumber,
+                QStringLiteral("topic %1 has a sort; an Argument header reads %2").arg(number).arg(headerForm(m_kind)));
             valid = false;
         } else if (hasSort) {
             const int sort = match.captured(2).toInt();
             if (sort < MinSort || sort > MaxSort) {
-                problem(lineNumber, QStringLiteral("topic %1 has sort %2, outside %3..%4").arg(number).arg(sort).arg(MinSort).arg(MaxSort));
+                problem(lineNumber, QStringLiteral("topic %1 has sort %2, outside %3..%4")
+                                        .arg(number)
+                                        .arg(sort)
+                                        .arg(MinSort)
+                                        .arg(MaxSort));
                 valid = false;
             }
             m_block->sort = sort;
@@ -166,7 +181,9 @@ private:
         }
         for (qsizetype i = 0; i < block.lines.size(); ++i) {
             if (block.lines.at(i).contains(u'\r')) {
-                problem(at, QStringLiteral("%1 has a carriage return inside line %2").arg(name).arg(block.lineNumbers.at(i)));
+                problem(
+                    at,
+                    QStringLiteral("%1 has a carriage return inside line %2").arg(name).arg(block.lineNumbers.at(i)));
                 valid = false;
                 break;
             }
@@ -177,7 +194,8 @@ private:
         if (!block.validUtf8) {
             valid = false;
         } else if (!missing.isEmpty()) {
-            problem(at, QStringLiteral("%1 has the character %2, which %3 lacks").arg(name, missing, CodePageName(m_page)));
+            problem(at,
+                    QStringLiteral("%1 has the character %2, which %3 lacks").arg(name, missing, CodePageName(m_page)));
             valid = false;
         } else {
             const qsizetype bytes = EncodeText(text, m_page).size();

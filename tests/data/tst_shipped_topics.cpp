@@ -51,7 +51,8 @@ private slots:
     // longest of the pool.
     void argumentTopics149And180AreAmongTheLongest()
     {
-        const QList<TopicRecord> records = ReadPoolTopics(PoolKind::Argument, shipped(PoolKind::Argument), CodePage::Windows1252);
+        const QList<TopicRecord> records =
+            ReadPoolTopics(PoolKind::Argument, shipped(PoolKind::Argument), CodePage::Windows1252);
         QCOMPARE(records.size(), ArgumentPoolSize);
         QList<qsizetype> lengths;
         for (const TopicRecord &record : records)

@@ -47,7 +47,8 @@ private slots:
         QTest::addColumn<CodePage>("page");
         QTest::addColumn<QString>("source");
         QTest::newRow("issue") << PoolKind::Issue << CodePage::Windows1252
-                               << QStringLiteral("== 1 sort 3\nArt matters.\n\n== 2 sort -9\nSecond.\n\n== 3 sort 99\nThird. \n");
+                               << QStringLiteral(
+                                      "== 1 sort 3\nArt matters.\n\n== 2 sort -9\nSecond.\n\n== 3 sort 99\nThird. \n");
         QTest::newRow("argument with a memo heading")
             << PoolKind::Argument << CodePage::Windows1252
             << QStringLiteral("== 1\nTo: the council\nFrom: the mayor\nWe should build it.\n\n== 2\nOne line.\n");
@@ -83,8 +84,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("issue 402 bytes") << PoolKind::Issue << CodePage::Windows1252 << QString(402, u'a');
         QTest::newRow("argument 994 bytes, a line break counts 2")
-            << PoolKind::Argument << CodePage::Windows1252 << QString(500, u'a') + QStringLiteral("\n") + QString(492, u'b');
-        QTest::newRow("issue 201 Chinese characters in GBK") << PoolKind::Issue << CodePage::Gbk << QString(201, QChar(0x4E2D));
+            << PoolKind::Argument << CodePage::Windows1252
+            << QString(500, u'a') + QStringLiteral("\n") + QString(492, u'b');
+        QTest::newRow("issue 201 Chinese characters in GBK")
+            << PoolKind::Issue << CodePage::Gbk << QString(201, QChar(0x4E2D));
     }
     void textsAtTheByteLimitFit()
     {
@@ -109,27 +112,39 @@ private slots:
         const PoolKind argument = PoolKind::Argument;
         const QString two = QStringLiteral("# two good topics\n\n== 1 sort 1\nOne.\n\n== 2 sort 2\nTwo.\n\n");
         QTest::newRow("issue text of 403 bytes")
-            << issue << two + QStringLiteral("== 3 sort 1\n") + QString(403, u'x') << 9 << "topic 3 is 403 bytes long in Windows-1252, over the limit of 402";
+            << issue << two + QStringLiteral("== 3 sort 1\n") + QString(403, u'x') << 9
+            << "topic 3 is 403 bytes long in Windows-1252, over the limit of 402";
         QTest::newRow("argument text of 995 bytes")
             << argument << QStringLiteral("== 1\n") + QString(995, u'x') << 1 << "over the limit of 994";
         QTest::newRow("character Windows-1252 lacks")
-            << issue << two + QStringLiteral("== 3 sort 1\nA \u4e2d here.\n") << 9 << "topic 3 has the character '\u4e2d' (U+4E2D), which Windows-1252 lacks";
-        QTest::newRow("header without a space") << issue << two + QStringLiteral("==3 sort 1\nx\n") << 9 << "malformed header '==3 sort 1'";
-        QTest::newRow("header with a word for the number") << argument << QStringLiteral("== one\nx\n") << 1 << "malformed header";
+            << issue << two + QStringLiteral("== 3 sort 1\nA \u4e2d here.\n") << 9
+            << "topic 3 has the character '\u4e2d' (U+4E2D), which Windows-1252 lacks";
+        QTest::newRow("header without a space")
+            << issue << two + QStringLiteral("==3 sort 1\nx\n") << 9 << "malformed header '==3 sort 1'";
+        QTest::newRow("header with a word for the number")
+            << argument << QStringLiteral("== one\nx\n") << 1 << "malformed header";
         QTest::newRow("sort without a value") << issue << QStringLiteral("== 1 sort\nx\n") << 1 << "malformed header";
-        QTest::newRow("number skipped") << issue << two + QStringLiteral("== 4 sort 1\nx\n") << 9 << "topic number 4 where 3 was expected";
-        QTest::newRow("numbers not from 1") << argument << QStringLiteral("== 2\nx\n") << 1 << "topic number 2 where 1 was expected";
-        QTest::newRow("number repeated") << issue << two + QStringLiteral("== 2 sort 1\nx\n") << 9 << "topic number 2 where 3 was expected";
-        QTest::newRow("sort 100") << issue << QStringLiteral("== 1 sort 100\nx\n") << 1 << "topic 1 has sort 100, outside -9..99";
+        QTest::newRow("number skipped") << issue << two + QStringLiteral("== 4 sort 1\nx\n") << 9
+                                        << "topic number 4 where 3 was expected";
+        QTest::newRow("numbers not from 1")
+            << argument << QStringLiteral("== 2\nx\n") << 1 << "topic number 2 where 1 was expected";
+        QTest::newRow("number repeated") << issue << two + QStringLiteral("== 2 sort 1\nx\n") << 9
+                                         << "topic number 2 where 3 was expected";
+        QTest::newRow("sort 100") << issue << QStringLiteral("== 1 sort 100\nx\n") << 1
+                                  << "topic 1 has sort 100, outside -9..99";
         QTest::newRow("sort -10") << issue << QStringLiteral("== 1 sort -10\nx\n") << 1 << "outside -9..99";
         QTest::newRow("issue without sort") << issue << two + QStringLiteral("== 3\nx\n") << 9 << "topic 3 has no sort";
-        QTest::newRow("argument with sort") << argument << QStringLiteral("== 1 sort 4\nx\n") << 1 << "topic 1 has a sort";
+        QTest::newRow("argument with sort")
+            << argument << QStringLiteral("== 1 sort 4\nx\n") << 1 << "topic 1 has a sort";
         QTest::newRow("blank line inside") << issue << two + QStringLiteral("== 3 sort 1\nOne part.\n\nAnother.\n") << 9
                                            << "topic 3 has a blank line inside it (line 11)";
-        QTest::newRow("carriage return inside a line") << argument << QStringLiteral("== 1\nOne\rtwo\n") << 1 << "carriage return inside line 2";
-        QTest::newRow("blank line after the header") << argument << QStringLiteral("== 1\n\nText.\n") << 1 << "blank line inside it (line 2)";
+        QTest::newRow("carriage return inside a line")
+            << argument << QStringLiteral("== 1\nOne\rtwo\n") << 1 << "carriage return inside line 2";
+        QTest::newRow("blank line after the header")
+            << argument << QStringLiteral("== 1\n\nText.\n") << 1 << "blank line inside it (line 2)";
         QTest::newRow("no text") << issue << two + QStringLiteral("== 3 sort 1\n\n") << 9 << "topic 3 has no text";
-        QTest::newRow("text before the first header") << argument << QStringLiteral("# fine\nstray\n== 1\nx\n") << 2 << "text before the first topic header";
+        QTest::newRow("text before the first header")
+            << argument << QStringLiteral("# fine\nstray\n== 1\nx\n") << 2 << "text before the first topic header";
         QTest::newRow("no topics") << issue << QStringLiteral("# only comments\n") << 0 << "the source holds no topics";
     }
     void faultsAreRefusedWithTheirLine()
@@ -156,7 +171,8 @@ private slots:
     // writes back to a source that reads the same.
     void damagedSourcesAreReadSafely()
     {
-        const QByteArray good = "# c\n\n== 1 sort 1\nOne \xc3\xa9.\n\n== 2 sort 12\nTwo,\nlines.\n\n== 3 sort -3\nThree.\n";
+        const QByteArray good =
+            "# c\n\n== 1 sort 1\nOne \xc3\xa9.\n\n== 2 sort 12\nTwo,\nlines.\n\n== 3 sort -3\nThree.\n";
         QRandomGenerator random(20240611);
         const QByteArray alphabet = QByteArray("=# \n\r-0123456789sortx\xc3\xa9\xe4\xb8\xad\xff", 27);
         for (int round = 0; round < 3000; ++round) {
@@ -165,8 +181,12 @@ private slots:
             for (int e = 0; e < edits; ++e) {
                 const int at = random.bounded(static_cast<int>(source.size()) + 1);
                 switch (random.bounded(3)) {
-                case 0: source.insert(at, alphabet.at(random.bounded(static_cast<int>(alphabet.size())))); break;
-                case 1: source.remove(at, 1 + random.bounded(3)); break;
+                case 0:
+                    source.insert(at, alphabet.at(random.bounded(static_cast<int>(alphabet.size()))));
+                    break;
+                case 1:
+                    source.remove(at, 1 + random.bounded(3));
+                    break;
                 default:
                     if (at < source.size())
                         source[at] = alphabet.at(random.bounded(static_cast<int>(alphabet.size())));
@@ -183,7 +203,8 @@ private slots:
                     QVERIFY(EncodeText(t.Text, page).size() <= MaxTextBytes(PoolKind::Issue));
                     QVERIFY2(!SourceTextProblem(t.Text), source.constData());
                 }
-                const ParsedTopicSource again = ParseTopicSource(PoolKind::Issue, WriteTopicSource(PoolKind::Issue, parsed.topics), page);
+                const ParsedTopicSource again =
+                    ParseTopicSource(PoolKind::Issue, WriteTopicSource(PoolKind::Issue, parsed.topics), page);
                 QCOMPARE(again.topics, parsed.topics);
             }
         }
@@ -203,12 +224,15 @@ private slots:
         QTest::newRow("Number 7 in record 3") << wrongNumber << 3 << "Number is 7, not the record number 3";
         QByteArray tooLong = pool;
         setInt16(tooLong, 410 + 2, 403);
-        QTest::newRow("length past the record") << tooLong << 2 << "text length 403 runs past the end of the record (at most 402)";
+        QTest::newRow("length past the record")
+            << tooLong << 2 << "text length 403 runs past the end of the record (at most 402)";
         QByteArray undecodable = pool;
         undecodable[4 + 3] = '\x81'; // a byte Windows-1252 does not define
         QTest::newRow("undecodable text") << undecodable << 1 << "text has bytes that Windows-1252 does not define";
-        QTest::newRow("last record cut short") << pool.left(3 * 410 - 10) << 3 << "cut short: the file ends 400 bytes into this record of 410";
-        QTest::newRow("a stray byte after the last record") << pool + "x" << 4 << "cut short: the file ends 1 bytes into this record";
+        QTest::newRow("last record cut short")
+            << pool.left(3 * 410 - 10) << 3 << "cut short: the file ends 400 bytes into this record of 410";
+        QTest::newRow("a stray byte after the last record")
+            << pool + "x" << 4 << "cut short: the file ends 1 bytes into this record";
     }
     void checkNamesEachDamagedRecord()
     {

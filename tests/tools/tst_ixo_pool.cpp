@@ -75,9 +75,9 @@ private slots:
         writeFile(QStringLiteral("long.txt"), "== 1 sort 1\nFine.\n\n== 2 sort 4\n" + QByteArray(403, 'x') + "\n");
         writeFile(QStringLiteral("malformed.txt"), "== 1\nFine.\n\n== 2 sort\nBroken header.\n");
         writeFile(QStringLiteral("folder"), "a regular file where a folder should be");
-        QByteArray damaged = BuildPoolFile(PoolKind::Issue,
-                                           {{1, QStringLiteral("One."), 1, -1}, {2, QStringLiteral("Two."), 1, -1}},
-                                           CodePage::Windows1252);
+        QByteArray damaged =
+            BuildPoolFile(PoolKind::Issue, {{1, QStringLiteral("One."), 1, -1}, {2, QStringLiteral("Two."), 1, -1}},
+                          CodePage::Windows1252);
         qToLittleEndian<std::int16_t>(5, damaged.data() + 410);
         writeFile(QStringLiteral("damaged.dat"), damaged + QByteArray(10, '\0')); // and a cut-short record 3
         writeFile(QStringLiteral("sound.dat"),
@@ -93,27 +93,41 @@ private slots:
         const auto args = [](const char *line) { return QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts); };
         QTest::newRow("help") << args("--help") << 0 << QString() << "Usage: ixo-pool";
         QTest::newRow("no command") << args("") << 2 << "ixo-pool: no command given" << QString();
-        QTest::newRow("unknown command") << args("list issue x.dat") << 2 << "ixo-pool: unknown command 'list'" << QString();
-        QTest::newRow("unknown kind") << args("check essay sound.dat") << 2 << "ixo-pool: unknown pool kind 'essay'" << QString();
-        QTest::newRow("unknown option") << args("--fast check issue sound.dat") << 2 << "ixo-pool: unknown option '--fast'" << QString();
-        QTest::newRow("unknown code page") << args("--code-page 437 check issue sound.dat") << 2 << "ixo-pool: unknown code page '437'" << QString();
-        QTest::newRow("import without the pool") << args("import issue good.txt") << 2 << "ixo-pool: import needs a SOURCE and a POOL file" << QString();
-        QTest::newRow("missing pool") << args("check issue missing.dat") << 2 << "ixo-pool: cannot open missing.dat" << QString();
-        QTest::newRow("missing source") << args("import issue missing.txt out.dat") << 2 << "ixo-pool: cannot open missing.txt" << QString();
-        QTest::newRow("pool that cannot be written") << args("import issue good.txt folder/out.dat") << 2 << "ixo-pool: cannot write folder/out.dat" << QString();
-        QTest::newRow("over-long text") << args("import issue long.txt out.dat") << 1
-                                        << "ixo-pool: long.txt:4: topic 2 is 403 bytes long in Windows-1252, over the limit of 402" << QString();
+        QTest::newRow("unknown command") << args("list issue x.dat") << 2 << "ixo-pool: unknown command 'list'"
+                                         << QString();
+        QTest::newRow("unknown kind") << args("check essay sound.dat") << 2 << "ixo-pool: unknown pool kind 'essay'"
+                                      << QString();
+        QTest::newRow("unknown option") << args("--fast check issue sound.dat") << 2
+                                        << "ixo-pool: unknown option '--fast'" << QString();
+        QTest::newRow("unknown code page")
+            << args("--code-page 437 check issue sound.dat") << 2 << "ixo-pool: unknown code page '437'" << QString();
+        QTest::newRow("import without the pool")
+            << args("import issue good.txt") << 2 << "ixo-pool: import needs a SOURCE and a POOL file" << QString();
+        QTest::newRow("missing pool") << args("check issue missing.dat") << 2 << "ixo-pool: cannot open missing.dat"
+                                      << QString();
+        QTest::newRow("missing source") << args("import issue missing.txt out.dat") << 2
+                                        << "ixo-pool: cannot open missing.txt" << QString();
+        QTest::newRow("pool that cannot be written") << args("import issue good.txt folder/out.dat") << 2
+                                                     << "ixo-pool: cannot write folder/out.dat" << QString();
+        QTest::newRow("over-long text")
+            << args("import issue long.txt out.dat") << 1
+            << "ixo-pool: long.txt:4: topic 2 is 403 bytes long in Windows-1252, over the limit of 402" << QString();
         QTest::newRow("malformed header") << args("import argument malformed.txt out.dat") << 1
                                           << "ixo-pool: malformed.txt:4: malformed header '== 2 sort'" << QString();
-        QTest::newRow("import") << args("import issue good.txt fresh.dat") << 0 << QString() << "fresh.dat: 2 topics written";
+        QTest::newRow("import") << args("import issue good.txt fresh.dat") << 0 << QString()
+                                << "fresh.dat: 2 topics written";
         QTest::newRow("damage found") << args("check issue damaged.dat") << 1
-                                      << "ixo-pool: damaged.dat: record 2: Number is 5, not the record number 2" << QString();
+                                      << "ixo-pool: damaged.dat: record 2: Number is 5, not the record number 2"
+                                      << QString();
         QTest::newRow("sound pool, code page option after the command")
             << args("check argument sound.dat --code-page=936") << 0
-            << "ixo-pool: sound.dat: note: 1 topics, fewer than the 242 a practice test draws from" << "sound.dat: 1 records, no damage found";
+            << "ixo-pool: sound.dat: note: 1 topics, fewer than the 242 a practice test draws from"
+            << "sound.dat: 1 records, no damage found";
         QTest::newRow("export") << args("export argument sound.dat") << 0 << QString() << "== 1\nOne.\n";
-        QTest::newRow("export of a pool the source cannot hold") << args("export issue damaged.dat") << 1
-                                                                 << "ixo-pool: damaged.dat: record 2: Number is 5; the source numbers it 2" << "== 1 sort 1\n";
+        QTest::newRow("export of a pool the source cannot hold")
+            << args("export issue damaged.dat") << 1
+            << "ixo-pool: damaged.dat: record 2: Number is 5; the source numbers it 2"
+            << "== 1 sort 1\n";
     }
     void exitStatusAndMessages()
     {
@@ -141,9 +155,11 @@ private slots:
     {
         QFETCH(QString, source);
         const QByteArray before = readFile(QStringLiteral("sound.dat"));
-        QCOMPARE(run({QStringLiteral("import"), QStringLiteral("issue"), source, QStringLiteral("sound.dat")}).exitCode, 1);
+        QCOMPARE(run({QStringLiteral("import"), QStringLiteral("issue"), source, QStringLiteral("sound.dat")}).exitCode,
+                 1);
         QCOMPARE(readFile(QStringLiteral("sound.dat")), before);
-        QCOMPARE(run({QStringLiteral("import"), QStringLiteral("issue"), source, QStringLiteral("none.dat")}).exitCode, 1);
+        QCOMPARE(run({QStringLiteral("import"), QStringLiteral("issue"), source, QStringLiteral("none.dat")}).exitCode,
+                 1);
         QVERIFY(!QFile::exists(path(QStringLiteral("none.dat"))));
     }
 
@@ -155,9 +171,11 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("1252") << QStringLiteral("1252")
                               << QStringList{QStringLiteral("Caf\u00e9 \u201cnews\u201d \u2014 \u20ac5."),
-                                             QStringLiteral("To: staff\r\nFrom: the board\r\nA memo."), QString(994, u'm')};
+                                             QStringLiteral("To: staff\r\nFrom: the board\r\nA memo."),
+                                             QString(994, u'm')};
         QTest::newRow("936") << QStringLiteral("936")
-                             << QStringList{QStringLiteral("\u6559\u80b2\u662f\u4ec0\u4e48\uff1f"), QString(497, QChar(0x4E2D))};
+                             << QStringList{QStringLiteral("\u6559\u80b2\u662f\u4ec0\u4e48\uff1f"),
+                                            QString(497, QChar(0x4E2D))};
     }
     void exportThenImportKeepsEveryRecordsData()
     {
@@ -168,15 +186,17 @@ private slots:
         for (const QString &text : texts)
             topics.append({0, text, 0, -1});
         QByteArray pool = BuildPoolFile(PoolKind::Argument, topics, page);
-        pool[999] = 'z'; // after the last field of record 1: no data
+        pool[999] = 'z';                // after the last field of record 1: no data
         pool += QByteArray(1000, '\0'); // a record not in use ends the topics
         writeFile(QStringLiteral("round.dat"), pool);
 
-        const Run exported = run({QStringLiteral("--code-page"), codePage, QStringLiteral("export"), QStringLiteral("argument"), QStringLiteral("round.dat")});
+        const Run exported = run({QStringLiteral("--code-page"), codePage, QStringLiteral("export"),
+                                  QStringLiteral("argument"), QStringLiteral("round.dat")});
         QCOMPARE(exported.exitCode, 0);
         writeFile(QStringLiteral("round.txt"), exported.out);
-        const Run imported = run({QStringLiteral("--code-page"), codePage, QStringLiteral("import"), QStringLiteral("argument"),
-                                  QStringLiteral("round.txt"), QStringLiteral("again.dat")});
+        const Run imported =
+            run({QStringLiteral("--code-page"), codePage, QStringLiteral("import"), QStringLiteral("argument"),
+                 QStringLiteral("round.txt"), QStringLiteral("again.dat")});
         QCOMPARE(imported.exitCode, 0);
         const QByteArray again = readFile(QStringLiteral("again.dat"));
         QCOMPARE(again.size(), texts.size() * 1000);
