@@ -85,6 +85,18 @@ CodePage CodePageForLocale(const QLocale &locale)
     }
 }
 
+QString CodePageName(CodePage page)
+{
+    switch (page) {
+    case CodePage::Windows1252: return QStringLiteral("Windows-1252");
+    case CodePage::Gbk: return QStringLiteral("GBK (936)");
+    case CodePage::Big5: return QStringLiteral("Big5 (950)");
+    case CodePage::ShiftJis: return QStringLiteral("Shift_JIS (932)");
+    case CodePage::Korean949: return QStringLiteral("Korean (949)");
+    }
+    return QStringLiteral("Windows-1252");
+}
+
 QByteArray EncodeText(const QString &text, CodePage page)
 {
     QByteArray out;
@@ -103,6 +115,12 @@ bool CanEncode(const QString &text, CodePage page)
 {
     QByteArray out;
     return convert("UTF-8", iconvName(page), text.toUtf8(), out, QByteArrayLiteral("?"), utf8Length) == 0;
+}
+
+bool CanDecode(const QByteArray &bytes, CodePage page)
+{
+    QByteArray out;
+    return convert(iconvName(page), "UTF-8", bytes, out, QByteArrayLiteral("?"), [](unsigned char) { return 1; }) == 0;
 }
 
 } // namespace ixo

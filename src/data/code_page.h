@@ -19,6 +19,9 @@ enum class CodePage {
 // The code page of a locale, as Windows would choose its ANSI code page.
 CodePage CodePageForLocale(const QLocale &locale);
 
+// The code page's name for messages: "Windows-1252", "GBK (936)" ...
+QString CodePageName(CodePage page);
+
 // Converts text to the code page. A character the code page lacks becomes "?".
 QByteArray EncodeText(const QString &text, CodePage page);
 
@@ -27,5 +30,8 @@ QString DecodeText(const QByteArray &bytes, CodePage page);
 
 // Whether every character of `text` exists in the code page.
 bool CanEncode(const QString &text, CodePage page);
+
+// Whether `bytes` is a whole, valid text of the code page: every byte sequence defined, none cut short.
+bool CanDecode(const QByteArray &bytes, CodePage page);
 
 } // namespace ixo
