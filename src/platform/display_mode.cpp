@@ -4,7 +4,10 @@
 #include "platform/display_xrandr.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
 
 #include <csignal>
 #include <cstdint>
@@ -41,6 +44,27 @@ bool windowsLiveOnX11()
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return true;
     return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// Qt learns of the new screen size from the X server's events some moments after the switch. A window
+// centred before that would be centred on the old size, partly off the screen; so wait (briefly) until Qt
+// has seen the new size. Neither timers nor input are handled meanwhile: no countdown can tick inside the
+// handler that switches.
+void waitUntilQtSeesScreenSize(int width, int height)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()) || !windowsLiveOnX11())
+        return;
+    constexpr auto flags = QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
+                           QEventLoop::X11ExcludeTimers;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (screen && screen->geometry().size() == QSize(width, height))
+            return;
+        QCoreApplication::processEvents(flags);
+        QThread::msleep(2);
+    }
 }
 
 } // namespace
@@ -101,7 +125,10 @@ bool EnterFullScreen()
 
 int SetDisplayMode(int width, int height, int refreshRate)
 {
-    return CurrentDisplayBackend().setMode(width, height, refreshRate) ? 0 : -1;
+    if (!CurrentDisplayBackend().setMode(width, height, refreshRate))
+        return -1;
+    waitUntilQtSeesScreenSize(width, height);
+    return 0;
 }
 
 void RestoreSavedDisplayMode()
