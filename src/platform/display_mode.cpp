@@ -54,8 +54,8 @@ void waitUntilQtSeesScreenSize(int width, int height)
 {
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()) || !windowsLiveOnX11())
         return;
-    constexpr auto flags = QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
-                           QEventLoop::X11ExcludeTimers;
+    constexpr auto flags =
+        QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers | QEventLoop::X11ExcludeTimers;
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 500) {

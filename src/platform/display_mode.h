@@ -21,8 +21,8 @@ class DisplayBackend
 {
 public:
     virtual ~DisplayBackend() = default;
-    virtual DisplayMode currentMode() = 0;      // size and refresh rate (0 when not reported)
-    virtual QList<DisplayMode> modes() = 0;     // the modes offered, in the system's order
+    virtual DisplayMode currentMode() = 0;                            // size and refresh rate (0 when not reported)
+    virtual QList<DisplayMode> modes() = 0;                           // the modes offered, in the system's order
     virtual bool setMode(int width, int height, int refreshRate) = 0; // refreshRate 0: any rate
 };
 

@@ -52,8 +52,7 @@ private slots:
             << DisplayMode{1024, 768, 85} << vga({60, 72, 75}) << true
             << QList<DisplayMode>{{640, 480, 75}, {1024, 768, 85}};
         QTest::newRow("current 60, 640x480 at 56/72 only: no rate qualifies")
-            << DisplayMode{800, 600, 60} << vga({56, 72}) << true
-            << QList<DisplayMode>{{640, 480, 0}, {800, 600, 60}};
+            << DisplayMode{800, 600, 60} << vga({56, 72}) << true << QList<DisplayMode>{{640, 480, 0}, {800, 600, 60}};
         QTest::newRow("current rate not reported: no rate asked")
             << DisplayMode{1024, 768, 0} << vga({60, 72, 75}) << true
             << QList<DisplayMode>{{640, 480, 0}, {1024, 768, 0}};

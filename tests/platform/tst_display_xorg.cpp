@@ -87,8 +87,8 @@ private:
         p.start(QStringLiteral("xrandr"), args);
         if (!p.waitForFinished(kWaitMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
             if (error)
-                *error = QStringLiteral("xrandr %1 failed: %2").arg(args.join(QLatin1Char(' ')),
-                                                                    QString::fromLocal8Bit(p.readAllStandardError()));
+                *error = QStringLiteral("xrandr %1 failed: %2")
+                             .arg(args.join(QLatin1Char(' ')), QString::fromLocal8Bit(p.readAllStandardError()));
             return {};
         }
         return QString::fromLocal8Bit(p.readAllStandardOutput());
@@ -152,8 +152,7 @@ private slots:
             number += m_xorg.readAllStandardOutput();
         if (!number.contains('\n'))
             QFAIL(qPrintable(QStringLiteral("Xorg did not start (running as root is needed). Its output:\n%1\n%2")
-                                 .arg(QString::fromLocal8Bit(m_xorg.readAllStandardError().right(2000)),
-                                      xorgLog())));
+                                 .arg(QString::fromLocal8Bit(m_xorg.readAllStandardError().right(2000)), xorgLog())));
         m_env = QProcessEnvironment::systemEnvironment();
         m_env.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(number.trimmed()));
         m_env.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -231,7 +230,8 @@ private slots:
         QCOMPARE(describe(shownMode()), fullScreen);
         m_probe->write("restore\ncenter\n");
         QCOMPARE(answer(), QStringLiteral("restored"));
-        QCOMPARE(answer().section(QLatin1Char(' '), 0, 0), QStringLiteral("screen=") + saved.section(QLatin1Char('@'), 0, 0));
+        QCOMPARE(answer().section(QLatin1Char(' '), 0, 0),
+                 QStringLiteral("screen=") + saved.section(QLatin1Char('@'), 0, 0));
         QCOMPARE(describe(shownMode()), restored);
 
         // Switched again and left through Quit, the program restores the mode on its way out.
