@@ -4,6 +4,7 @@
 #include "app/road.h"
 #include "app/test_state.h"
 #include "data/code_page.h"
+#include "platform/display_mode.h"
 #include "ui/message_box.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ixoran"));
+    ixo::InstallDisplayRestoreOnExit();
 
     // The topic pools and the settings live in the data folder beside the program. Without it there is
     // nothing to practise with, and nothing is created in its place.
