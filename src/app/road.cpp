@@ -1,5 +1,7 @@
 #include "app/road.h"
 
+#include "ui/test/directions_screens.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -30,11 +32,11 @@ QWidget *ShowScreen(Screen screen)
     QWidget *window = nullptr;
     switch (screen) {
     case Screen::Form1: window = makePlaceholder(screen); break;
-    case Screen::Pro1: window = makePlaceholder(screen); break;
-    case Screen::Pro2: window = makePlaceholder(screen); break;
+    case Screen::Pro1: window = new pro1; break;
+    case Screen::Pro2: window = new pro2; break;
     case Screen::Pro3: window = makePlaceholder(screen); break;
     case Screen::Pro4: window = makePlaceholder(screen); break;
-    case Screen::Pro6: window = makePlaceholder(screen); break;
+    case Screen::Pro6: window = new pro6; break;
     case Screen::Pro7: window = makePlaceholder(screen); break;
     case Screen::Over: window = makePlaceholder(screen); break;
     }
