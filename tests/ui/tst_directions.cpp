@@ -28,8 +28,7 @@ QWidget *openWindow(const QString &name)
     return nullptr;
 }
 
-template <typename T = QWidget>
-T *child(QWidget *window, const char *name)
+template <typename T = QWidget> T *child(QWidget *window, const char *name)
 {
     T *found = window->findChild<T *>(QLatin1String(name));
     if (!found)

@@ -96,9 +96,12 @@ struct Placed
 QSize DirectionsPictureSize(DirectionsText text)
 {
     switch (text) {
-    case DirectionsText::General: return {518, 650};
-    case DirectionsText::Issue: return {590, 500};
-    case DirectionsText::Argument: return {518, 570};
+    case DirectionsText::General:
+        return {518, 650};
+    case DirectionsText::Issue:
+        return {590, 500};
+    case DirectionsText::Argument:
+        return {518, 570};
     }
     return {};
 }
@@ -107,15 +110,21 @@ DirectionsPicture DrawDirections(DirectionsText text)
 {
     QString name;
     switch (text) {
-    case DirectionsText::General: name = QStringLiteral(":/directions/general.txt"); break;
-    case DirectionsText::Issue: name = QStringLiteral(":/directions/issue.txt"); break;
-    case DirectionsText::Argument: name = QStringLiteral(":/directions/argument.txt"); break;
+    case DirectionsText::General:
+        name = QStringLiteral(":/directions/general.txt");
+        break;
+    case DirectionsText::Issue:
+        name = QStringLiteral(":/directions/issue.txt");
+        break;
+    case DirectionsText::Argument:
+        name = QStringLiteral(":/directions/argument.txt");
+        break;
     }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         // Only a broken build lacks the texts; say so in the picture rather than show it empty.
-        DirectionsPicture missing = DrawDirections(QStringLiteral("The directions text %1 is missing.").arg(name),
-                                                   DirectionsPictureSize(text));
+        DirectionsPicture missing =
+            DrawDirections(QStringLiteral("The directions text %1 is missing.").arg(name), DirectionsPictureSize(text));
         missing.fits = false;
         return missing;
     }

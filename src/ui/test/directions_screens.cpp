@@ -121,8 +121,8 @@ void DismissibleDirections::addDismissColumn(int hintLeft, int hintTop, int dism
 
     m_box = addPicture(picture1(), QStringLiteral("Picture3"), face::MoreDirectionsBox, boxLeft, 1440);
     // The live button lies on the one drawn in the box's picture.
-    auto *retdir = addButton(m_box, QStringLiteral("retdir"), face::ReturnToDirectionsUp,
-                             face::ReturnToDirectionsDown, 1850, 2490);
+    auto *retdir = addButton(m_box, QStringLiteral("retdir"), face::ReturnToDirectionsUp, face::ReturnToDirectionsDown,
+                             1850, 2490);
     connect(retdir, &ImageButton::clicked, this, &DismissibleDirections::retdir_Click);
     m_box->hide();
 }
@@ -257,8 +257,7 @@ pro6::pro6() : DismissibleDirections(QStringLiteral("pro6"), DirectionsText::Arg
     texts->setObjectName(QStringLiteral("Lab_2"));
     Place(texts, 1425, 1155, 6735, 3495);
     addTextLabel(texts, QStringLiteral("Label1"),
-                 QStringLiteral("Once you quit the test, you CANNOT return to this testing session."), 0, 0, 6495,
-                 375);
+                 QStringLiteral("Once you quit the test, you CANNOT return to this testing session."), 0, 0, 6495, 375);
     addTextLabel(texts, QStringLiteral("Label2"),
                  QStringLiteral("Your scores for this testing session will be canceled and there will be no scores "
                                 "for this test on your GRE record.  Once a score is canceled it cannot be "
@@ -271,8 +270,8 @@ pro6::pro6() : DismissibleDirections(QStringLiteral("pro6"), DirectionsText::Arg
                                 "not be reported, your test fee will be forfeited, and you may be banned from "
                                 "future testing."),
                  0, 1920, 6255, 1575);
-    auto *back = addButton(m_quitDialog, QStringLiteral("Image1"), face::ReturnUp, face::ReturnDown,
-                           DialogButtonLeft, DialogButtonTop);
+    auto *back = addButton(m_quitDialog, QStringLiteral("Image1"), face::ReturnUp, face::ReturnDown, DialogButtonLeft,
+                           DialogButtonTop);
     connect(back, &ImageButton::clicked, this, &pro6::Image1_Click);
     auto *quit = addButton(m_quitDialog, QStringLiteral("Image3"), face::QuitTestUp, face::QuitTestDown,
                            DialogButtonRight, DialogButtonTop);

@@ -12,13 +12,13 @@ namespace ixo {
 namespace {
 
 enum class Look {
-    RaisedButton,  // grey bevelled push button with black text
-    SunkenButton,  // the same, pressed: darker, bevel inverted
-    IconUp,        // toolbar icon: white face, black drawing
-    IconDown,      // toolbar icon pressed: black face, white drawing
-    IconGrey,      // toolbar icon greyed by an open dialog
-    Caption,       // dialog caption text on the title strip
-    Special,       // drawn by its own function
+    RaisedButton, // grey bevelled push button with black text
+    SunkenButton, // the same, pressed: darker, bevel inverted
+    IconUp,       // toolbar icon: white face, black drawing
+    IconDown,     // toolbar icon pressed: black face, white drawing
+    IconGrey,     // toolbar icon greyed by an open dialog
+    Caption,      // dialog caption text on the title strip
+    Special,      // drawn by its own function
 };
 
 enum class Glyph { None, Clock, Question, Count };
@@ -220,8 +220,8 @@ void drawIcon(QPainter &p, const FaceSpec &f)
         // Two words one over the other, all icons of a kind in one size: the size that fits the widest word
         // of the toolbar ("Section") or of the Dismiss Directions button ("Directions").
         const bool wide = f.width > 60;
-        const QFont font = fittingFont({wide ? QStringLiteral("Directions") : QStringLiteral("Section")},
-                                       f.width - 6, 14, 12, 8, !wide);
+        const QFont font = fittingFont({wide ? QStringLiteral("Directions") : QStringLiteral("Section")}, f.width - 6,
+                                       14, 12, 8, !wide);
         p.setFont(font);
         const QFontMetrics fm(font);
         const int lineHeight = fm.height();
@@ -361,12 +361,20 @@ QPixmap LoadFace(int id)
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     switch (f->look) {
-    case Look::RaisedButton: drawButton(p, *f, false); break;
-    case Look::SunkenButton: drawButton(p, *f, true); break;
+    case Look::RaisedButton:
+        drawButton(p, *f, false);
+        break;
+    case Look::SunkenButton:
+        drawButton(p, *f, true);
+        break;
     case Look::IconUp:
     case Look::IconDown:
-    case Look::IconGrey: drawIcon(p, *f); break;
-    case Look::Caption: drawCaption(p, *f); break;
+    case Look::IconGrey:
+        drawIcon(p, *f);
+        break;
+    case Look::Caption:
+        drawCaption(p, *f);
+        break;
     case Look::Special:
         if (id == face::DirectionsHint)
             drawHint(p, *f);
