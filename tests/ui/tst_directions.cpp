@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 
@@ -34,6 +35,12 @@ template <typename T = QWidget> T *child(QWidget *window, const char *name)
     if (!found)
         qWarning("no child %s in %s", name, qPrintable(window->objectName()));
     return found;
+}
+
+// Whether a screen has closed (it may already be deleted).
+bool closed(const QPointer<QWidget> &window)
+{
+    return !window || !window->isVisible();
 }
 
 void click(QWidget *button)
@@ -168,8 +175,7 @@ private slots:
     void moreDirectionsThenLeave()
     {
         QFETCH(Screen, screen);
-        QWidget *window = ShowScreen(screen);
-        QPointer<QWidget> guard(window);
+        QPointer<QWidget> window = ShowScreen(screen);
         auto *box = child(window, "Picture3");
         auto *bar = child<QScrollBar>(window, "scroll");
         const bool toolbar = screen == Screen::Pro6;
@@ -206,7 +212,7 @@ private slots:
         } else {
             QVERIFY(openWindow(QStringLiteral("pro7")));
         }
-        QVERIFY(!window->isVisible());
+        QVERIFY(closed(window));
     }
 
     void pro1ScrolledToTheEndAndBackStillFinishes()
@@ -229,11 +235,11 @@ private slots:
     void pro2ProceedsAtAnyPosition()
     {
         QFETCH(int, value);
-        QWidget *window = ShowScreen(Screen::Pro2);
+        QPointer<QWidget> window = ShowScreen(Screen::Pro2);
         pageTo(window, value);
         click(child(window, "proceed"));
         QVERIFY(openWindow(QStringLiteral("pro3")));
-        QVERIFY(!window->isVisible());
+        QVERIFY(closed(window));
     }
 
     void pro6LoadSetsTheSection2Clock_data()
@@ -300,13 +306,13 @@ private slots:
     {
         QFETCH(int, timePresses);
         QFETCH(bool, shown);
-        QWidget *window = ShowScreen(Screen::Pro6);
+        QPointer<QWidget> window = ShowScreen(Screen::Pro6);
         for (int i = 0; i < timePresses; ++i)
             click(child(window, "stime"));
         QCOMPARE(child(window, "timing")->isVisible(), shown);
         pageTo(window, 7);
         click(child(window, "dismiss"));
-        QVERIFY(!window->isVisible());
+        QVERIFY(closed(window));
         QWidget *next = openWindow(QStringLiteral("pro7"));
         QVERIFY(next);
         auto *clock = next->findChild<QWidget *>(QStringLiteral("timing"));
@@ -330,11 +336,11 @@ private slots:
         State().SavedWidth = 1024;
         State().SavedHeight = 768;
         State().SavedRefreshRate = 75;
-        QWidget *window = ShowScreen(Screen::Pro6);
+        QPointer<QWidget> window = ShowScreen(Screen::Pro6);
         click(child(window, "tquit"));
         click(child(window, "Image3"));
         QVERIFY(openWindow(QStringLiteral("over")));
-        QVERIFY(!window->isVisible());
+        QVERIFY(closed(window));
         if (fullScreen == -1) {
             QCOMPARE(calls.size(), 1);
             QCOMPARE(calls[0].mode, (DisplayMode{1024, 768, 75}));
