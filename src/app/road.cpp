@@ -2,6 +2,7 @@
 
 #include "ui/main/form1.h"
 #include "ui/review/over.h"
+#include "ui/test/directions_screens.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -35,9 +36,12 @@ QWidget *ShowScreen(Screen screen)
     case Screen::Form1: window = new Form1; break;
     case Screen::Pro1: window = makePlaceholder(screen); break;
     case Screen::Pro2: window = makePlaceholder(screen); break;
+    case Screen::Form1: window = makePlaceholder(screen); break;
+    case Screen::Pro1: window = new pro1; break;
+    case Screen::Pro2: window = new pro2; break;
     case Screen::Pro3: window = makePlaceholder(screen); break;
     case Screen::Pro4: window = makePlaceholder(screen); break;
-    case Screen::Pro6: window = makePlaceholder(screen); break;
+    case Screen::Pro6: window = new pro6; break;
     case Screen::Pro7: window = makePlaceholder(screen); break;
     case Screen::Over: window = new over; break;
     }

@@ -164,6 +164,10 @@ DialogPanel::DialogPanel(QWidget *parent, const QString &name, int left, int top
     Place(outer, 30, 360, 9210, 5655);
     auto *inner = new Shape(this, QStringLiteral("Shape7"), {}, Qt::black);
     Place(inner, 60, 360, 9150, 5040);
+    // The title strip and its caption lie over the tops of the outlines.
+    m_titleBack->raise();
+    if (m_titleCap)
+        m_titleCap->raise();
     hide();
 }
 
