@@ -34,9 +34,6 @@ QWidget *ShowScreen(Screen screen)
     QWidget *window = nullptr;
     switch (screen) {
     case Screen::Form1: window = new Form1; break;
-    case Screen::Pro1: window = makePlaceholder(screen); break;
-    case Screen::Pro2: window = makePlaceholder(screen); break;
-    case Screen::Form1: window = makePlaceholder(screen); break;
     case Screen::Pro1: window = new pro1; break;
     case Screen::Pro2: window = new pro2; break;
     case Screen::Pro3: window = makePlaceholder(screen); break;
