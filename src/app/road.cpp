@@ -1,5 +1,8 @@
 #include "app/road.h"
 
+#include "ui/test/pro3.h"
+#include "ui/test/writing_screen.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -32,10 +35,10 @@ QWidget *ShowScreen(Screen screen)
     case Screen::Form1: window = makePlaceholder(screen); break;
     case Screen::Pro1: window = makePlaceholder(screen); break;
     case Screen::Pro2: window = makePlaceholder(screen); break;
-    case Screen::Pro3: window = makePlaceholder(screen); break;
-    case Screen::Pro4: window = makePlaceholder(screen); break;
+    case Screen::Pro3: window = new pro3; break;
+    case Screen::Pro4: window = new WritingScreen(SectionKind::Issue); break;
     case Screen::Pro6: window = makePlaceholder(screen); break;
-    case Screen::Pro7: window = makePlaceholder(screen); break;
+    case Screen::Pro7: window = new WritingScreen(SectionKind::Argument); break;
     case Screen::Over: window = makePlaceholder(screen); break;
     }
     window->show();
