@@ -6,6 +6,7 @@
 #include "ui/look.h"
 #include "ui/test/clock_format_rules.h"
 #include "ui/test/faces.h"
+#include "ui/test/one_line_label.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -63,15 +64,16 @@ void pro3::buildControls()
     addStripLabel(p1, QStringLiteral("Lab_Title"), QStringLiteral("Practice Test - Section 1"), 3630, 90, 2415, 210);
 
     addRect(p1, QStringLiteral("Shape1"), look::White, Qt::black, 0, 290, 8245, 6910);
-    addTextLabel(p1, QStringLiteral("Label1"), QStringLiteral("ISSUE TOPIC SELECTION"), 3120, 750, 2175, 255);
+    OnOneLine(addTextLabel(p1, QStringLiteral("Label1"), QStringLiteral("ISSUE TOPIC SELECTION"), 3120, 750, 2175, 255,
+                         Qt::AlignHCenter | Qt::AlignTop));
     addTextLabel(p1, QStringLiteral("Label2"),
                  QStringLiteral("Present your perspective on one of the issues below, using relevant reasons and/or "
                                 "examples to support your views."),
                  360, 1290, 7455, 495);
-    addTextLabel(p1, QStringLiteral("Label3"), QStringLiteral("TOPIC 1:"), 330, 2130, 735, 255);
+    OnOneLine(addTextLabel(p1, QStringLiteral("Label3"), QStringLiteral("TOPIC 1:"), 330, 2130, 735, 255));
     addRect(p1, QStringLiteral("Shape2"), {}, Qt::black, 150, 2480, 7925, 1515);
     m_top1 = topicLabel(p1, QStringLiteral("top1"), 600, 2720, 7095, 1215);
-    addTextLabel(p1, QStringLiteral("Label4"), QStringLiteral("TOPIC 2:"), 330, 4140, 735, 255);
+    OnOneLine(addTextLabel(p1, QStringLiteral("Label4"), QStringLiteral("TOPIC 2:"), 330, 4140, 735, 255));
     addRect(p1, QStringLiteral("Shape3"), {}, Qt::black, 150, 4470, 7925, 1515);
     m_top2 = topicLabel(p1, QStringLiteral("top2"), 600, 4720, 7095, 1215);
     m_st1 = greyButton(p1, QStringLiteral("st1"), QStringLiteral("TOPIC 1"), 2160, 6320, 1120, 360);
@@ -89,7 +91,8 @@ void pro3::buildControls()
     m_panel->setPalette(pal);
     Place(m_panel, 15, 300, 8255, 6895);
     addRect(m_panel, QStringLiteral("Shape4"), {}, Qt::black, 0, -15, 8245, 6915);
-    addTextLabel(m_panel, QStringLiteral("Label5"), QStringLiteral("ISSUE TOPIC CONFIRMATION"), 2970, 765, 2895, 255);
+    OnOneLine(addTextLabel(m_panel, QStringLiteral("Label5"), QStringLiteral("ISSUE TOPIC CONFIRMATION"), 2970, 765,
+                         2475, 255, Qt::AlignHCenter | Qt::AlignTop));
     addTextLabel(m_panel, QStringLiteral("Label6"), QStringLiteral("You have selected the following topic -"), 330,
                  2160, 5000, 255);
     addRect(m_panel, QStringLiteral("Shape5"), {}, Qt::black, 150, 2550, 7925, 1515);

@@ -7,6 +7,7 @@
 #include "ui/test/edit_guard.h"
 #include "ui/test/faces.h"
 #include "ui/test/image_button.h"
+#include "ui/test/one_line_label.h"
 #include "ui/test/word_count_rules.h"
 
 #include <QClipboard>
@@ -232,9 +233,9 @@ void WritingScreen::buildPanel()
                                 "future testing."),
                  0, 1920, 6255, 1575);
     m_lab3 = addTextLabel(m_panel, QStringLiteral("Lab_3"), QStringLiteral("You must proceed."), 3765, 2840, 2055, 375);
-    m_lab4 = addTextLabel(m_panel, QStringLiteral("Lab_4"),
+    m_lab4 = OnOneLine(addTextLabel(m_panel, QStringLiteral("Lab_4"),
                           QStringLiteral("You have finished this section and will now begin the next one."), 1470,
-                          2835, 6255, 375);
+                          2835, 6255, 375));
     if (m_params.section == SectionKind::Argument) {
         m_lab5 = addTextLabel(m_panel, QStringLiteral("Lab_5"), QStringLiteral("You have completed this test."), 3180,
                               2715, 3255, 375);
