@@ -44,10 +44,10 @@ double microseconds(Clock::time_point from, Clock::time_point to)
 // A 1,500-word essay in ten paragraphs.
 QString essay()
 {
-    const QStringList words = QStringLiteral(
-                                  "the argument assumes that a decline in reported cases proves the policy worked, "
-                                  "yet several other explanations remain plausible and well-documented")
-                                  .split(QLatin1Char(' '));
+    const QStringList words =
+        QStringLiteral("the argument assumes that a decline in reported cases proves the policy worked, "
+                       "yet several other explanations remain plausible and well-documented")
+            .split(QLatin1Char(' '));
     QString text;
     for (int i = 0; i < 1500; ++i) {
         text += words.at(i % words.size());
@@ -125,8 +125,7 @@ int main(int argc, char **argv)
             QApplication::sendEvent(box, &back);
             QCoreApplication::processEvents();
         }
-        ok &= report("typed character to updated word count (median)", median(keyTimes) / 1000.0, "ms", 1.0,
-                     "1 ms");
+        ok &= report("typed character to updated word count (median)", median(keyTimes) / 1000.0, "ms", 1.0, "1 ms");
         screen->close();
         delete screen;
     }
@@ -163,8 +162,8 @@ int main(int argc, char **argv)
         auto bareWrite = [&](bool durable) {
             const Clock::time_point start = Clock::now();
             QFile file(bareTemp);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-                || !file.flush() || (durable && ::fsync(file.handle()) != 0))
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+                !file.flush() || (durable && ::fsync(file.handle()) != 0))
                 return -1.0;
             file.close();
             std::rename(QFile::encodeName(bareTemp).constData(), QFile::encodeName(barePath).constData());

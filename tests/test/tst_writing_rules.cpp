@@ -65,18 +65,18 @@ private slots:
         QTest::addColumn<int>("saves");
         QTest::addColumn<int>("blinkAt");
         QTest::addColumn<int>("timeUpAt");
-        QTest::newRow("45 minutes") << 45 << 44 << 60 << true << "00:44" << QStringList{"00:44", "00:44"} << 60
-                                    << 44 << 2400 << 2700;
-        QTest::newRow("45 minutes without Safe Mode") << 45 << 44 << 60 << false << "00:44" << QStringList{"00:44"}
-                                                      << 0 << 0 << 2400 << 2700;
+        QTest::newRow("45 minutes") << 45 << 44 << 60 << true << "00:44" << QStringList{"00:44", "00:44"} << 60 << 44
+                                    << 2400 << 2700;
+        QTest::newRow("45 minutes without Safe Mode")
+            << 45 << 44 << 60 << false << "00:44" << QStringList{"00:44"} << 0 << 0 << 2400 << 2700;
         QTest::newRow("0:0 after the topic selection ran out")
             << 45 << 0 << 0 << true << "00:00" << QStringList{} << 0 << 0 << 0 << 1;
-        QTest::newRow("4:60, five minutes") << 5 << 4 << 60 << true << "00:04"
-                                            << QStringList{"00:04:59", "00:04:58"} << 60 << 4 << 0 << 300;
-        QTest::newRow("0:60, one minute") << 1 << 0 << 60 << true << "00:00" << QStringList{"00:00:59"} << 0 << 0 << 0
-                                          << 60;
-        QTest::newRow("5:60, six minutes") << 6 << 5 << 60 << true << "00:05" << QStringList{"00:05"} << 60 << 5 << 60
-                                           << 360;
+        QTest::newRow("4:60, five minutes")
+            << 5 << 4 << 60 << true << "00:04" << QStringList{"00:04:59", "00:04:58"} << 60 << 4 << 0 << 300;
+        QTest::newRow("0:60, one minute")
+            << 1 << 0 << 60 << true << "00:00" << QStringList{"00:00:59"} << 0 << 0 << 0 << 60;
+        QTest::newRow("5:60, six minutes")
+            << 6 << 5 << 60 << true << "00:05" << QStringList{"00:05"} << 60 << 5 << 60 << 360;
         QTest::newRow("90 minutes") << 90 << 89 << 60 << true << "01:29" << QStringList{"01:29"} << 60 << 89 << 5100
                                     << 5400;
         QTest::newRow("43:45 after 75 s of topic selection")
@@ -207,8 +207,8 @@ private slots:
             << sectionEnd << issue << 2 << -1 << int(ProceedStep::OpenReview);
         QTest::newRow("Section 1 end, Quick Start")
             << sectionEnd << issue << 0 << -1 << int(ProceedStep::OpenArgumentWriting);
-        QTest::newRow("Section 1 end, directions") << sectionEnd << issue << 0 << 0
-                                                   << int(ProceedStep::OpenArgumentDirections);
+        QTest::newRow("Section 1 end, directions")
+            << sectionEnd << issue << 0 << 0 << int(ProceedStep::OpenArgumentDirections);
         QTest::newRow("Section 1 end, Quick Start other than -1")
             << sectionEnd << issue << 0 << 1 << int(ProceedStep::OpenArgumentDirections);
         QTest::newRow("Section 2 end") << sectionEnd << argument << 2 << -1 << int(ProceedStep::ShowTestComplete);
@@ -273,15 +273,17 @@ private slots:
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("essay");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty essay") << int(SectionKind::Issue) << 12 << "A topic." << ""
-                                     << QByteArray("ISSUE12 - A topic.\r\n\r\n\r\n\r\n(D T)\r\n");
+        QTest::newRow("empty essay") << int(SectionKind::Issue) << 12 << "A topic."
+                                     << "" << QByteArray("ISSUE12 - A topic.\r\n\r\n\r\n\r\n(D T)\r\n");
         QTest::newRow("essay with line breaks")
-            << int(SectionKind::Argument) << 7 << "Argument." << "One.\nTwo.\n\nThree"
+            << int(SectionKind::Argument) << 7 << "Argument."
+            << "One.\nTwo.\n\nThree"
             << QByteArray("ARGUMENT7 - Argument.\r\n\r\nOne.\r\nTwo.\r\n\r\nThree\r\n\r\n(D T)\r\n");
         QTest::newRow("CR LF and CR in the essay stay one break each")
-            << int(SectionKind::Issue) << 1 << "T" << "a\r\nb\rc"
-            << QByteArray("ISSUE1 - T\r\n\r\na\r\nb\r\nc\r\n\r\n(D T)\r\n");
-        QTest::newRow("UTF-8") << int(SectionKind::Issue) << 244 << QStringLiteral("Café") << QStringLiteral("naïve 中文")
+            << int(SectionKind::Issue) << 1 << "T"
+            << "a\r\nb\rc" << QByteArray("ISSUE1 - T\r\n\r\na\r\nb\r\nc\r\n\r\n(D T)\r\n");
+        QTest::newRow("UTF-8") << int(SectionKind::Issue) << 244 << QStringLiteral("Café")
+                               << QStringLiteral("naïve 中文")
                                << QByteArray("ISSUE244 - Caf\xc3\xa9\r\n\r\nna\xc3\xafve \xe4\xb8\xad\xe6\x96\x87"
                                              "\r\n\r\n(D T)\r\n");
     }

@@ -59,14 +59,20 @@ private slots:
         QTest::newRow("0: Ctrl+Insert") << 0 << int(Qt::Key_Insert) << ctrl << untouched << "XYZ";
         QTest::newRow("0: Shift+Insert") << 0 << int(Qt::Key_Insert) << shift << untouched << "XYZ";
         QTest::newRow("0: Shift+Delete") << 0 << int(Qt::Key_Delete) << shift << untouched << "XYZ";
-        QTest::newRow("0: Ctrl+Z undoes") << 0 << int(Qt::Key_Z) << ctrl << "" << "XYZ";
-        QTest::newRow("0: typing replaces the selection") << 0 << int(Qt::Key_Q) << 0 << "q def" << "XYZ";
+        QTest::newRow("0: Ctrl+Z undoes") << 0 << int(Qt::Key_Z) << ctrl << ""
+                                          << "XYZ";
+        QTest::newRow("0: typing replaces the selection") << 0 << int(Qt::Key_Q) << 0 << "q def"
+                                                          << "XYZ";
         QTest::newRow("1 counts as off: Ctrl+V") << 1 << int(Qt::Key_V) << ctrl << untouched << "XYZ";
         QTest::newRow("-1: Ctrl+C") << -1 << int(Qt::Key_C) << ctrl << untouched << "abc";
-        QTest::newRow("-1: Ctrl+V") << -1 << int(Qt::Key_V) << ctrl << "XYZ def" << "XYZ";
-        QTest::newRow("-1: Ctrl+X") << -1 << int(Qt::Key_X) << ctrl << " def" << "abc";
-        QTest::newRow("-1: Shift+Insert") << -1 << int(Qt::Key_Insert) << shift << "XYZ def" << "XYZ";
-        QTest::newRow("-1: Ctrl+Z undoes") << -1 << int(Qt::Key_Z) << ctrl << "" << "XYZ";
+        QTest::newRow("-1: Ctrl+V") << -1 << int(Qt::Key_V) << ctrl << "XYZ def"
+                                    << "XYZ";
+        QTest::newRow("-1: Ctrl+X") << -1 << int(Qt::Key_X) << ctrl << " def"
+                                    << "abc";
+        QTest::newRow("-1: Shift+Insert") << -1 << int(Qt::Key_Insert) << shift << "XYZ def"
+                                          << "XYZ";
+        QTest::newRow("-1: Ctrl+Z undoes") << -1 << int(Qt::Key_Z) << ctrl << ""
+                                           << "XYZ";
     }
     void keys()
     {

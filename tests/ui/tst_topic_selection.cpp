@@ -24,8 +24,8 @@ QByteArray issuePool()
 {
     QByteArray bytes;
     for (int n = 1; n <= IssuePoolSize; ++n)
-        bytes += EncodeRecord(PoolKind::Issue, {std::int16_t(n), QStringLiteral("Topic %1 <i>text</i>.").arg(n), 0,
-                                                RecordInUse},
+        bytes += EncodeRecord(PoolKind::Issue,
+                              {std::int16_t(n), QStringLiteral("Topic %1 <i>text</i>.").arg(n), 0, RecordInUse},
                               CodePage::Windows1252);
     return bytes;
 }
@@ -122,8 +122,7 @@ private slots:
         QTest::addColumn<int>("topic2");
         QTest::newRow("two different draws") << 0 << QList<double>{drawFor(3), drawFor(9)} << 3 << 9;
         QTest::newRow("collision on topic 1 gives 244") << 0 << QList<double>{drawFor(1), drawFor(1)} << 1 << 244;
-        QTest::newRow("collision on topic 100 gives 99") << 0 << QList<double>{drawFor(100), drawFor(100)} << 100
-                                                         << 99;
+        QTest::newRow("collision on topic 100 gives 99") << 0 << QList<double>{drawFor(100), drawFor(100)} << 100 << 99;
         QTest::newRow("largest draw") << 0 << QList<double>{0.999999, 0.0} << 244 << 1;
         QTest::newRow("topic 17 fixed") << 17 << QList<double>{drawFor(50)} << 17 << 50;
         QTest::newRow("topic 17 fixed, draw of 17") << 17 << QList<double>{drawFor(17)} << 17 << 16;
@@ -173,9 +172,12 @@ private slots:
         QTest::addColumn<QString>("atLoad");
         QTest::addColumn<QString>("afterOneMinute");
         QTest::addColumn<int>("timeUpAt");
-        QTest::newRow("45 minutes") << 45 << "00:44" << "00:43" << 2700;
-        QTest::newRow("1 minute") << 1 << "00:00" << "" << 60;
-        QTest::newRow("90 minutes") << 90 << "01:29" << "01:28" << 5400;
+        QTest::newRow("45 minutes") << 45 << "00:44"
+                                    << "00:43" << 2700;
+        QTest::newRow("1 minute") << 1 << "00:00"
+                                  << "" << 60;
+        QTest::newRow("90 minutes") << 90 << "01:29"
+                                    << "01:28" << 5400;
     }
     void clock()
     {

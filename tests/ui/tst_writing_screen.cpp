@@ -157,12 +157,12 @@ private slots:
         QTest::addColumn<QRect>("tin");
         QTest::addColumn<QRect>("topic");
         QTest::addColumn<QPoint>("undo");
-        QTest::newRow("Section 1") << int(SectionKind::Issue) << "pro4" << "Practice Test - Section 1"
-                                   << look::TwipsRect(340, 2600, 7920, 3840) << look::TwipsRect(600, 1440, 8535, 705)
-                                   << QPoint(look::Px(8310), look::Px(4110));
-        QTest::newRow("Section 2") << int(SectionKind::Argument) << "pro7" << "Practice Test - Section 2"
-                                   << look::TwipsRect(340, 4310, 7920, 2160) << look::TwipsRect(600, 1200, 8535, 2640)
-                                   << QPoint(look::Px(8310), look::Px(5790));
+        QTest::newRow("Section 1") << int(SectionKind::Issue) << "pro4"
+                                   << "Practice Test - Section 1" << look::TwipsRect(340, 2600, 7920, 3840)
+                                   << look::TwipsRect(600, 1440, 8535, 705) << QPoint(look::Px(8310), look::Px(4110));
+        QTest::newRow("Section 2") << int(SectionKind::Argument) << "pro7"
+                                   << "Practice Test - Section 2" << look::TwipsRect(340, 4310, 7920, 2160)
+                                   << look::TwipsRect(600, 1200, 8535, 2640) << QPoint(look::Px(8310), look::Px(5790));
     }
     void layout()
     {
@@ -176,10 +176,11 @@ private slots:
         QVERIFY(screen);
         QCOMPARE(screen->objectName(), name);
         QCOMPARE(screen->size(), QSize(640, 480));
-        for (const char *control : {"timing", "Lab_Title", "wordshow", "Shape1", "Shape2", "Shape3", "Shape4",
-                                    "Shape5", "Shape6", "inst_img", "topic", "tin", "cut", "paste", "undo", "tquit",
-                                    "squit", "stime", "wordc", "help", "Picture2", "Lab_1", "Lab_2", "Label1",
-                                    "Label2", "Label3", "Lab_3", "Lab_4", "Image1", "Image2", "Image3", "Image4"})
+        for (const char *control :
+             {"timing", "Lab_Title", "wordshow", "Shape1", "Shape2",   "Shape3", "Shape4", "Shape5",
+              "Shape6", "inst_img",  "topic",    "tin",    "cut",      "paste",  "undo",   "tquit",
+              "squit",  "stime",     "wordc",    "help",   "Picture2", "Lab_1",  "Lab_2",  "Label1",
+              "Label2", "Label3",    "Lab_3",    "Lab_4",  "Image1",   "Image2", "Image3", "Image4"})
             QVERIFY2(screen->findChild<QWidget *>(QString::fromLatin1(control)), control);
         QCOMPARE(child(screen, "Lab_5") != nullptr, SectionKind(section) == SectionKind::Argument);
         QCOMPARE(child<QLabel>(screen, "Lab_Title")->text(), title);
@@ -274,10 +275,14 @@ private slots:
         QTest::addColumn<QString>("firstTickText");
         QTest::addColumn<int>("timeUpAt"); // 0: never within 3000 ticks
         QTest::addColumn<int>("elapsed");
-        QTest::newRow("0:0, the topic selection ran out") << 45 << 0 << 0 << "00:00" << "00:00:00" << 1 << 2700;
-        QTest::newRow("4:60, five minutes") << 5 << 4 << 60 << "00:04" << "00:04:59" << 300 << 300;
-        QTest::newRow("999 minutes") << 999 << 0 << 1 << "00:00" << "00:00:00" << 1 << 59940;
-        QTest::newRow("unlimited") << -1 << -2 << 60 << "Unlimited" << "Unlimited" << 0 << 0;
+        QTest::newRow("0:0, the topic selection ran out") << 45 << 0 << 0 << "00:00"
+                                                          << "00:00:00" << 1 << 2700;
+        QTest::newRow("4:60, five minutes") << 5 << 4 << 60 << "00:04"
+                                            << "00:04:59" << 300 << 300;
+        QTest::newRow("999 minutes") << 999 << 0 << 1 << "00:00"
+                                     << "00:00:00" << 1 << 59940;
+        QTest::newRow("unlimited") << -1 << -2 << 60 << "Unlimited"
+                                   << "Unlimited" << 0 << 0;
     }
     void handOvers()
     {
@@ -329,29 +334,28 @@ private slots:
         const int s1 = int(SectionKind::Issue), s2 = int(SectionKind::Argument);
         QTest::newRow("Exit Section") << s1 << QStringList{"squit"} << int(PanelKind::ExitSection)
                                       << QStringList{"Lab_1", "Image1", "Image2"} << false << "pro4";
-        QTest::newRow("Exit Section, Return") << s1 << QStringList{"squit", "Image1"} << int(PanelKind::ExitSection)
-                                              << QStringList{} << true << "pro4";
+        QTest::newRow("Exit Section, Return")
+            << s1 << QStringList{"squit", "Image1"} << int(PanelKind::ExitSection) << QStringList{} << true << "pro4";
         QTest::newRow("Exit Section confirmed") << s1 << QStringList{"squit", "Image2"} << int(PanelKind::SectionEnd)
                                                 << QStringList{"Lab_4", "Image4"} << false << "pro4";
         QTest::newRow("Quit Test") << s1 << QStringList{"tquit"} << int(PanelKind::QuitTest)
                                    << QStringList{"Lab_2", "Image1", "Image3"} << true << "pro4";
-        QTest::newRow("Quit Test, Return") << s1 << QStringList{"tquit", "Image1"} << int(PanelKind::QuitTest)
-                                           << QStringList{} << true << "pro4";
-        QTest::newRow("Quit Test confirmed") << s2 << QStringList{"tquit", "Image3"} << int(PanelKind::QuitTest)
-                                             << QStringList{} << false << "over";
+        QTest::newRow("Quit Test, Return")
+            << s1 << QStringList{"tquit", "Image1"} << int(PanelKind::QuitTest) << QStringList{} << true << "pro4";
+        QTest::newRow("Quit Test confirmed")
+            << s2 << QStringList{"tquit", "Image3"} << int(PanelKind::QuitTest) << QStringList{} << false << "over";
         QTest::newRow("time-out") << s1 << QStringList{"timeout"} << int(PanelKind::TimeExpired)
                                   << QStringList{"Lab_3", "Image4"} << true << "pro4";
-        QTest::newRow("time-out over Exit Section") << s1 << QStringList{"squit", "timeout"}
-                                                    << int(PanelKind::TimeExpired) << QStringList{"Lab_3", "Image4"}
-                                                    << true << "pro4";
-        QTest::newRow("time-out over Quit Test") << s2 << QStringList{"tquit", "timeout"}
-                                                 << int(PanelKind::TimeExpired) << QStringList{"Lab_3", "Image4"}
-                                                 << true << "pro7";
+        QTest::newRow("time-out over Exit Section")
+            << s1 << QStringList{"squit", "timeout"} << int(PanelKind::TimeExpired) << QStringList{"Lab_3", "Image4"}
+            << true << "pro4";
+        QTest::newRow("time-out over Quit Test") << s2 << QStringList{"tquit", "timeout"} << int(PanelKind::TimeExpired)
+                                                 << QStringList{"Lab_3", "Image4"} << true << "pro7";
         QTest::newRow("time-out, Proceed") << s1 << QStringList{"timeout", "Image4"} << int(PanelKind::SectionEnd)
                                            << QStringList{"Lab_4", "Image4"} << false << "pro4";
-        QTest::newRow("Section 2 closing panel") << s2 << QStringList{"squit", "Image2", "Image4"}
-                                                 << int(PanelKind::TestComplete) << QStringList{"Lab_5", "Image4"}
-                                                 << false << "pro7";
+        QTest::newRow("Section 2 closing panel")
+            << s2 << QStringList{"squit", "Image2", "Image4"} << int(PanelKind::TestComplete)
+            << QStringList{"Lab_5", "Image4"} << false << "pro7";
         QTest::newRow("Section 2 closing panel, Proceed")
             << s2 << QStringList{"timeout", "Image4", "Image4", "Image4"} << int(PanelKind::TestComplete)
             << QStringList{} << false << "over";

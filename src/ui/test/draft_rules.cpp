@@ -42,15 +42,14 @@ QByteArray DraftContent(SectionKind section, int topicNo, const QString &topicTe
                         const QString &dateText)
 {
     const QString header = section == SectionKind::Issue ? QStringLiteral("ISSUE") : QStringLiteral("ARGUMENT");
-    const QString text = header + QString::number(topicNo) + QStringLiteral(" - ") + topicText + CrLf + CrLf
-                         + withCrLf(essay) + CrLf + CrLf + QLatin1Char('(') + dateText + QLatin1Char(')') + CrLf;
+    const QString text = header + QString::number(topicNo) + QStringLiteral(" - ") + topicText + CrLf + CrLf +
+                         withCrLf(essay) + CrLf + CrLf + QLatin1Char('(') + dateText + QLatin1Char(')') + CrLf;
     return text.toUtf8();
 }
 
 std::optional<QString> SaveDraft(SectionKind section, int topicNo, const QString &topicText, const QString &essay)
 {
-    const QByteArray content =
-        DraftContent(section, topicNo, topicText, essay, GeneralDateTimeText(CurrentDateTime()));
+    const QByteArray content = DraftContent(section, topicNo, topicText, essay, GeneralDateTimeText(CurrentDateTime()));
     if (!EnsureReviewFolder())
         return QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(ReviewFolder()));
     return WriteFileAtomically(DraftFilePath(section), content);

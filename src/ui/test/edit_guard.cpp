@@ -51,8 +51,8 @@ bool EditBoxGuard::eventFilter(QObject *, QEvent *event)
     case QEvent::ShortcutOverride:
         if (m_options.clipboardKeys) {
             auto *key = static_cast<QKeyEvent *>(event);
-            if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)
-                || key->matches(QKeySequence::Cut)) {
+            if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
+                key->matches(QKeySequence::Cut)) {
                 // Taken and dropped: neither the box nor a shortcut elsewhere acts on it.
                 key->accept();
                 return true;

@@ -65,7 +65,7 @@ void pro3::buildControls()
 
     addRect(p1, QStringLiteral("Shape1"), look::White, Qt::black, 0, 290, 8245, 6910);
     OnOneLine(addTextLabel(p1, QStringLiteral("Label1"), QStringLiteral("ISSUE TOPIC SELECTION"), 3120, 750, 2175, 255,
-                         Qt::AlignHCenter | Qt::AlignTop));
+                           Qt::AlignHCenter | Qt::AlignTop));
     addTextLabel(p1, QStringLiteral("Label2"),
                  QStringLiteral("Present your perspective on one of the issues below, using relevant reasons and/or "
                                 "examples to support your views."),
@@ -92,7 +92,7 @@ void pro3::buildControls()
     Place(m_panel, 15, 300, 8255, 6895);
     addRect(m_panel, QStringLiteral("Shape4"), {}, Qt::black, 0, -15, 8245, 6915);
     OnOneLine(addTextLabel(m_panel, QStringLiteral("Label5"), QStringLiteral("ISSUE TOPIC CONFIRMATION"), 2970, 765,
-                         2475, 255, Qt::AlignHCenter | Qt::AlignTop));
+                           2475, 255, Qt::AlignHCenter | Qt::AlignTop));
     addTextLabel(m_panel, QStringLiteral("Label6"), QStringLiteral("You have selected the following topic -"), 330,
                  2160, 5000, 255);
     addRect(m_panel, QStringLiteral("Shape5"), {}, Qt::black, 150, 2550, 7925, 1515);

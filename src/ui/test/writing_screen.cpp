@@ -234,8 +234,8 @@ void WritingScreen::buildPanel()
                  0, 1920, 6255, 1575);
     m_lab3 = addTextLabel(m_panel, QStringLiteral("Lab_3"), QStringLiteral("You must proceed."), 3765, 2840, 2055, 375);
     m_lab4 = OnOneLine(addTextLabel(m_panel, QStringLiteral("Lab_4"),
-                          QStringLiteral("You have finished this section and will now begin the next one."), 1470,
-                          2835, 6255, 375));
+                                    QStringLiteral("You have finished this section and will now begin the next one."),
+                                    1470, 2835, 6255, 375));
     if (m_params.section == SectionKind::Argument) {
         m_lab5 = addTextLabel(m_panel, QStringLiteral("Lab_5"), QStringLiteral("You have completed this test."), 3180,
                               2715, 3255, 375);
@@ -253,10 +253,10 @@ void WritingScreen::buildPanel()
     connect(m_image2, &ImageButton::clicked, this, &WritingScreen::Image2_Click);
     connect(m_image3, &ImageButton::clicked, this, &WritingScreen::Image3_Click);
     connect(m_image4, &ImageButton::clicked, this, &WritingScreen::Image4_Click);
-    for (QWidget *w : {static_cast<QWidget *>(m_lab1), m_lab2, static_cast<QWidget *>(m_lab3),
-                       static_cast<QWidget *>(m_lab4), static_cast<QWidget *>(m_image1),
-                       static_cast<QWidget *>(m_image2), static_cast<QWidget *>(m_image3),
-                       static_cast<QWidget *>(m_image4)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_lab1), m_lab2, static_cast<QWidget *>(m_lab3), static_cast<QWidget *>(m_lab4),
+          static_cast<QWidget *>(m_image1), static_cast<QWidget *>(m_image2), static_cast<QWidget *>(m_image3),
+          static_cast<QWidget *>(m_image4)})
         w->hide();
     m_panel->raise();
 }
@@ -417,10 +417,10 @@ void WritingScreen::tquit_Click()
 void WritingScreen::ShowPanel()
 {
     m_clockWasVisible = !m_timing->isHidden();
-    for (QWidget *w : {static_cast<QWidget *>(m_lab1), m_lab2, static_cast<QWidget *>(m_lab3),
-                       static_cast<QWidget *>(m_lab4), static_cast<QWidget *>(m_image1),
-                       static_cast<QWidget *>(m_image2), static_cast<QWidget *>(m_image3),
-                       static_cast<QWidget *>(m_image4)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_lab1), m_lab2, static_cast<QWidget *>(m_lab3), static_cast<QWidget *>(m_lab4),
+          static_cast<QWidget *>(m_image1), static_cast<QWidget *>(m_image2), static_cast<QWidget *>(m_image3),
+          static_cast<QWidget *>(m_image4)})
         w->hide();
 
     switch (m_panelKind) {
@@ -448,9 +448,9 @@ void WritingScreen::ShowPanel()
         m_image4->show();
         m_wordshow->setText(InformationText);
         m_wordshow->show();
-        for (QWidget *w : {static_cast<QWidget *>(m_timing), static_cast<QWidget *>(m_tquit),
-                           static_cast<QWidget *>(m_squit), static_cast<QWidget *>(m_stime),
-                           static_cast<QWidget *>(m_help)})
+        for (QWidget *w :
+             {static_cast<QWidget *>(m_timing), static_cast<QWidget *>(m_tquit), static_cast<QWidget *>(m_squit),
+              static_cast<QWidget *>(m_stime), static_cast<QWidget *>(m_help)})
             w->hide();
         break;
     case PanelKind::TestComplete:

@@ -37,11 +37,11 @@ private:
 struct WritingSectionParams
 {
     SectionKind section;
-    QString windowName;   // "pro4" or "pro7"
-    QString title;        // the title strip text
+    QString windowName; // "pro4" or "pro7"
+    QString title;      // the title strip text
     QRect titleRect;
     Qt::Alignment titleAlign;
-    QString instruction;  // the task's instruction line, drawn as a picture
+    QString instruction;   // the task's instruction line, drawn as a picture
     QRect instructionBand; // Shape1
     QRect instructionRect; // inst_img
     QRect topicBand;       // Shape2
