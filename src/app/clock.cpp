@@ -24,7 +24,7 @@ void SetCurrentDateTimeForTesting(const QDateTime &moment)
 
 QString GeneralDateTimeText(const QDateTime &moment)
 {
-    const QLocale locale = QLocale::system();
+    static const QLocale locale = QLocale::system();
     return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ')
            + locale.toString(moment.time(), QLocale::LongFormat);
 }

@@ -12,23 +12,11 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 
 // The essay with every line break (LF, CR or CR LF) written as CR LF.
-QString withCrLf(const QString &text)
+QString withCrLf(QString text)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r')) {
-            out += CrLf;
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else if (c == QLatin1Char('\n')) {
-            out += CrLf;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    if (text.contains(QLatin1Char('\r')))
+        text.replace(CrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\n'), CrLf);
 }
 } // namespace
 
@@ -52,7 +40,7 @@ std::optional<QString> SaveDraft(SectionKind section, int topicNo, const QString
     const QByteArray content = DraftContent(section, topicNo, topicText, essay, GeneralDateTimeText(CurrentDateTime()));
     if (!EnsureReviewFolder())
         return QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(ReviewFolder()));
-    return WriteFileAtomically(DraftFilePath(section), content);
+    return WriteFileAtomically(DraftFilePath(section), content, Durability::Quick);
 }
 
 } // namespace ixo
