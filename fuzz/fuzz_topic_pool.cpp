@@ -3,7 +3,9 @@
 // record written back must read the same.
 #include "data/topic_pool.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -35,7 +37,9 @@ void check(ixo::PoolKind kind, ixo::CodePage page, const QString &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static QTemporaryDir dir;
+    // A memory-backed folder where there is one: the disk would make every input wait for it.
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isDir() ? QStringLiteral("/dev/shm/ixo-fuzz-XXXXXX")
+                                                                       : QDir::tempPath() + QStringLiteral("/ixo-fuzz-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("pool.dat"));
     {
         QFile file(path);
@@ -43,10 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort();
         file.write(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     }
-    for (ixo::CodePage page : {ixo::CodePage::Windows1252, ixo::CodePage::Gbk, ixo::CodePage::Big5}) {
-        check(ixo::PoolKind::Issue, page, path);
-        check(ixo::PoolKind::Argument, page, path);
-    }
+    // Through the file, as the program reads it.
+    check(ixo::PoolKind::Issue, ixo::CodePage::Windows1252, path);
+    check(ixo::PoolKind::Argument, ixo::CodePage::Gbk, path);
     // A record decoded from the first bytes, written back and decoded again, reads the same.
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     for (ixo::PoolKind kind : {ixo::PoolKind::Issue, ixo::PoolKind::Argument}) {

@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(build-essential cmake ninja-build ccache qt6-base-dev libx11-dev libxrandr-dev
   libgl-dev fonts-dejavu-core fonts-wqy-microhei)
-test_packages=(xvfb xauth xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils xdotool imagemagick)
+test_packages=(clang libclang-rt-14-dev python3 xvfb xauth xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils xdotool imagemagick)
 
 packages=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then

@@ -5,12 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 build_dir=build-fuzz
-export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
-if [ ! -f "$build_dir/build.ninja" ]; then
-  CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DIXO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
-fi
-cmake --build "$build_dir" --target fuzzers -j"$(nproc)"
+bash scripts/build.sh fuzz
 for fuzzer in $(find "$build_dir/fuzz" -maxdepth 1 -type f -executable -name "fuzz_*" | sort); do
   [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer")
@@ -25,5 +20,5 @@ for fuzzer in $(find "$build_dir/fuzz" -maxdepth 1 -type f -executable -name "fu
   seeds=()
   [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
   "$fuzzer" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$build_dir/$name-" \
-    "$corpus" "${seeds[@]}" 2>&1 | tail -n 3
+    "$corpus" "${seeds[@]}" 2>&1 | grep -E "^Done|ERROR|SUMMARY|Test unit written"
 done

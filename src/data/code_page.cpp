@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <map>
+#include <utility>
 
 namespace ixo {
 
@@ -29,6 +31,29 @@ int utf8Length(unsigned char lead)
     return 1;
 }
 
+// A converter for each direction, opened once: opening one costs far more than converting a topic.
+iconv_t converter(const char *from, const char *to)
+{
+    struct Converters
+    {
+        std::map<std::pair<const char *, const char *>, iconv_t> open;
+        ~Converters()
+        {
+            for (const auto &entry : open)
+                if (entry.second != reinterpret_cast<iconv_t>(-1))
+                    iconv_close(entry.second);
+        }
+    };
+    thread_local Converters converters;
+    const auto key = std::make_pair(from, to);
+    auto it = converters.open.find(key);
+    if (it == converters.open.end())
+        it = converters.open.emplace(key, iconv_open(to, from)).first;
+    if (it->second != reinterpret_cast<iconv_t>(-1))
+        iconv(it->second, nullptr, nullptr, nullptr, nullptr); // back to the initial shift state
+    return it->second;
+}
+
 // Runs iconv over the whole input; an input sequence it cannot convert is replaced by `replacement` and
 // skipped (`skip` tells how many input bytes to skip at that point). Returns the number of replacements.
 template <typename Skip>
@@ -36,7 +61,7 @@ int convert(const char *from, const char *to, const QByteArray &input, QByteArra
             const QByteArray &replacement, Skip skip)
 {
     output.clear();
-    iconv_t cd = iconv_open(to, from);
+    iconv_t cd = converter(from, to);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return input.isEmpty() ? 0 : 1;
     int replaced = 0;
@@ -65,7 +90,6 @@ int convert(const char *from, const char *to, const QByteArray &input, QByteArra
         if (inLeft == 0)
             break;
     }
-    iconv_close(cd);
     return replaced;
 }
 
