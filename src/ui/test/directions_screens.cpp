@@ -253,23 +253,7 @@ pro6::pro6() : DismissibleDirections(QStringLiteral("pro6"), DirectionsText::Arg
     m_quitDialog = new DialogPanel(picture1(), QStringLiteral("Picture4"), 165, 480, 9270, 6045);
     m_quitDialog->titleCap()->setFace(face::CaptionQuitTest);
     raiseTitle(m_quitDialog);
-    auto *texts = new QWidget(m_quitDialog);
-    texts->setObjectName(QStringLiteral("Lab_2"));
-    Place(texts, 1425, 1155, 6735, 3495);
-    addTextLabel(texts, QStringLiteral("Label1"),
-                 QStringLiteral("Once you quit the test, you CANNOT return to this testing session."), 0, 0, 6495, 375);
-    addTextLabel(texts, QStringLiteral("Label2"),
-                 QStringLiteral("Your scores for this testing session will be canceled and there will be no scores "
-                                "for this test on your GRE record.  Once a score is canceled it cannot be "
-                                "reinstated."),
-                 0, 720, 6375, 855);
-    addTextLabel(texts, QStringLiteral("Label3"),
-                 QStringLiteral("You may take the General Test once per calendar month, up     to a maximum of five "
-                                "times in a 12-month period, even if you cancel your scores.  If you test more than "
-                                "once per month, or more than five times in a 12-month period, your new scores will "
-                                "not be reported, your test fee will be forfeited, and you may be banned from "
-                                "future testing."),
-                 0, 1920, 6255, 1575);
+    addQuitTestTexts(m_quitDialog);
     auto *back = addButton(m_quitDialog, QStringLiteral("Image1"), face::ReturnUp, face::ReturnDown, DialogButtonLeft,
                            DialogButtonTop);
     connect(back, &ImageButton::clicked, this, &pro6::Image1_Click);

@@ -8,6 +8,7 @@
 
 namespace ixo {
 
+class DialogPanel;
 class ImageButton;
 
 // A filled and/or outlined rectangle (the screens' shapes and panels).
@@ -71,6 +72,8 @@ protected:
     Shape *addRect(QWidget *parent, const QString &name, const QColor &fill, const QColor &outline, int left,
                    int top, int width, int height);
     Picture *addPicture(QWidget *parent, const QString &name, int faceId, int left, int top);
+    // The three texts of the Quit Test dialog, in their block `Lab_2` of the panel.
+    QWidget *addQuitTestTexts(DialogPanel *panel);
 
 private:
     QWidget *m_picture1;

@@ -215,23 +215,7 @@ void WritingScreen::buildPanel()
                                          "click on EXIT SECTION.  If you click on Exit Section, you WILL NOT be "
                                          "able to return to this section of the test."),
                           1335, 2595, 6735, 855);
-    m_lab2 = new QWidget(m_panel);
-    m_lab2->setObjectName(QStringLiteral("Lab_2"));
-    Place(m_lab2, 1425, 1155, 6735, 3495);
-    addTextLabel(m_lab2, QStringLiteral("Label1"),
-                 QStringLiteral("Once you quit the test, you CANNOT return to this testing session."), 0, 0, 6495, 375);
-    addTextLabel(m_lab2, QStringLiteral("Label2"),
-                 QStringLiteral("Your scores for this testing session will be canceled and there will be no scores "
-                                "for this test on your GRE record.  Once a score is canceled it cannot be "
-                                "reinstated."),
-                 0, 720, 6375, 855);
-    addTextLabel(m_lab2, QStringLiteral("Label3"),
-                 QStringLiteral("You may take the General Test once per calendar month, up     to a maximum of five "
-                                "times in a 12-month period, even if you cancel your scores.  If you test more than "
-                                "once per month, or more than five times in a 12-month period, your new scores will "
-                                "not be reported, your test fee will be forfeited, and you may be banned from "
-                                "future testing."),
-                 0, 1920, 6255, 1575);
+    m_lab2 = addQuitTestTexts(m_panel);
     m_lab3 = addTextLabel(m_panel, QStringLiteral("Lab_3"), QStringLiteral("You must proceed."), 3765, 2840, 2055, 375);
     m_lab4 = OnOneLine(addTextLabel(m_panel, QStringLiteral("Lab_4"),
                                     QStringLiteral("You have finished this section and will now begin the next one."),
