@@ -78,8 +78,11 @@ Shape *TestScreen::addStrip(QWidget *parent, const QString &name, int left, int 
     return addRect(parent, name, look::Strip, {}, left, top, width, height);
 }
 
-QLabel *TestScreen::addStripLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
-                                  int width, int height, Qt::Alignment align)
+namespace {
+
+// A plain-text label in the screen font, in one colour.
+QLabel *screenLabel(QWidget *parent, const QString &name, const QString &text, const QColor &colour, int left,
+                    int top, int width, int height, Qt::Alignment align)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -87,25 +90,25 @@ QLabel *TestScreen::addStripLabel(QWidget *parent, const QString &name, const QS
     label->setFont(look::SystemFont());
     label->setAlignment(align);
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
     Place(label, left, top, width, height);
     return label;
 }
 
+} // namespace
+
+QLabel *TestScreen::addStripLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                                  int width, int height, Qt::Alignment align)
+{
+    return screenLabel(parent, name, text, Qt::white, left, top, width, height, align);
+}
+
 QLabel *TestScreen::addTextLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
                                  int width, int height, Qt::Alignment align)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(look::SystemFont());
-    label->setAlignment(align);
+    QLabel *label = screenLabel(parent, name, text, Qt::black, left, top, width, height, align);
     label->setWordWrap(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
-    Place(label, left, top, width, height);
     return label;
 }
 
