@@ -13,8 +13,17 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Without a display the toolkit would abort with a message of its own; say plainly what is missing.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("ixoran: no graphical display (DISPLAY or WAYLAND_DISPLAY) is set; start it in a desktop session.\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ixoran"));
     ixo::InstallDisplayRestoreOnExit();
@@ -23,12 +32,12 @@ int main(int argc, char *argv[])
     // nothing to practise with, and nothing is created in its place.
     const QString data = ixo::DataFolder();
     if (!QFileInfo(data).isDir()) {
-        ixo::msg::Show(nullptr,
-                       QStringLiteral("The data folder was not found:\n%1\n\nIxoran keeps its topic pools "
-                                      "(issue.dat, argue.dat) and its settings there. Put the data folder "
-                                      "beside the program, or reinstall the program, and start it again.")
-                           .arg(QDir::toNativeSeparators(data)),
-                       QStringLiteral("IXO"), ixo::msg::Ok, ixo::msg::Icon::Critical);
+        const QString message = QStringLiteral("The data folder was not found:\n%1\n\nIxoran keeps its topic pools "
+                                               "(issue.dat, argue.dat) and its settings there. Put the data folder "
+                                               "beside the program, or reinstall the program, and start it again.")
+                                    .arg(QDir::toNativeSeparators(data));
+        std::fprintf(stderr, "ixoran: %s\n", qPrintable(QString(message).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+        ixo::msg::Show(nullptr, message, QStringLiteral("IXO"), ixo::msg::Ok, ixo::msg::Icon::Critical);
         return 1;
     }
 
