@@ -765,7 +765,28 @@ def run_chinese(s):
                                                                           describe_settings(expected)))
 
 
-RUNS = {"full-road": run_full_road, "time-out": run_time_out, "full-screen": run_full_screen,
+def run_no_data_folder(s):
+    """The program alone, without its data folder: one message naming the folder, status 1, nothing created."""
+    s.start_xvfb()
+    os.makedirs(s.folder, exist_ok=True)
+    shutil.copy2(os.path.join(s.args.program_dir, "ixoran"), s.folder)
+    s.start_program()
+    message = s.wait_window("IXO")
+    s.shot("no-data-folder")
+    s.activate(message)
+    s.key("Return")
+    try:
+        code = s.program.wait(WAIT)
+    except subprocess.TimeoutExpired:
+        raise RunFailed("the program did not end after the message")
+    check(code == 1, "the program ended with status %d, not 1" % code)
+    left = sorted(os.listdir(s.folder))
+    check(left == ["ixoran"], "the program folder holds %s besides the program" % left)
+    log = s.read(os.path.join(s.out, "program.log")).decode("utf-8", "replace")
+    check("data" in log and "not found" in log, "the terminal was not told what is missing: %r" % log)
+
+
+RUNS = {"no-data-folder": run_no_data_folder, "full-road": run_full_road, "time-out": run_time_out, "full-screen": run_full_screen,
         "chinese": run_chinese}
 
 
