@@ -241,11 +241,11 @@ pro6::pro6() : DismissibleDirections(QStringLiteral("pro6"), DirectionsText::Arg
     addDismissColumn(8355, 525, 1940, 1550);
 
     // The toolbar: Exit Section and Help are shown but do nothing here.
-    m_tquit = addButton(picture1(), QStringLiteral("tquit"), face::QuitUp, face::QuitDown, 160, 6590);
+    m_tquit = addButton(picture1(), QStringLiteral("tquit"), face::QuitUp, face::QuitDown, 160, 6590, face::QuitGrey);
     connect(m_tquit, &ImageButton::clicked, this, &pro6::tquit_Click);
     m_squit = addButton(picture1(), QStringLiteral("squit"), face::ExitGrey, 0, 870, 6585);
     m_squit->setActive(false);
-    m_stime = addButton(picture1(), QStringLiteral("stime"), face::TimeUp, face::TimeDown, 1580, 6590);
+    m_stime = addButton(picture1(), QStringLiteral("stime"), face::TimeUp, face::TimeDown, 1580, 6590, face::TimeGrey);
     connect(m_stime, &ImageButton::clicked, this, &pro6::stime_Click);
     m_help = addButton(picture1(), QStringLiteral("help"), face::Help, 0, 8760, 6585);
     m_help->setActive(false);
@@ -289,10 +289,8 @@ void pro6::stime_Click()
 
 void pro6::tquit_Click()
 {
-    m_tquit->setActive(false);
-    m_tquit->setFace(face::QuitGrey);
-    m_stime->setActive(false);
-    m_stime->setFace(face::TimeGrey);
+    m_tquit->setGreyed(true);
+    m_stime->setGreyed(true);
     m_help->setFace(face::HelpGrey);
     m_quitDialog->show();
     m_quitDialog->raise();
@@ -301,10 +299,8 @@ void pro6::tquit_Click()
 void pro6::Image1_Click()
 {
     m_quitDialog->hide();
-    m_tquit->setActive(true);
-    m_tquit->setFace(face::QuitUp);
-    m_stime->setActive(true);
-    m_stime->setFace(face::TimeUp);
+    m_tquit->setGreyed(false);
+    m_stime->setGreyed(false);
     m_help->setFace(face::Help);
 }
 

@@ -6,8 +6,8 @@
 
 namespace ixo {
 
-ImageButton::ImageButton(QWidget *parent, const QString &name, int upFace, int pressedFace)
-    : QLabel(parent), m_up(upFace), m_pressed(pressedFace)
+ImageButton::ImageButton(QWidget *parent, const QString &name, int upFace, int pressedFace, int greyFace)
+    : QLabel(parent), m_up(upFace), m_pressed(pressedFace), m_grey(greyFace)
 {
     setObjectName(name);
     setFace(upFace);
@@ -25,6 +25,12 @@ void ImageButton::setActive(bool active)
 {
     m_active = active;
     m_held = false;
+}
+
+void ImageButton::setGreyed(bool greyed)
+{
+    setFace(greyed && m_grey ? m_grey : m_up);
+    setActive(!greyed);
 }
 
 void ImageButton::mousePressEvent(QMouseEvent *event)

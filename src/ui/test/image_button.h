@@ -13,7 +13,8 @@ class ImageButton final : public QLabel
 
 public:
     // `pressedFace` 0: the button has no pressed face and keeps its face while held.
-    ImageButton(QWidget *parent, const QString &name, int upFace, int pressedFace = 0);
+    // `greyFace`: the face of a toolbar icon greyed by an open dialog (0: none).
+    ImageButton(QWidget *parent, const QString &name, int upFace, int pressedFace = 0, int greyFace = 0);
 
     // Shows the face `id` (loaded anew) and sizes the button to it.
     void setFace(int id);
@@ -23,6 +24,9 @@ public:
     // Whether the button takes presses and clicks (its face is not changed).
     void setActive(bool active);
     bool isActive() const { return m_active; }
+
+    // A toolbar icon while a dialog is open: greyed face and inactive; back to its up face and active after.
+    void setGreyed(bool greyed);
 
 signals:
     void clicked();
@@ -34,6 +38,7 @@ protected:
 private:
     int m_up;
     int m_pressed;
+    int m_grey;
     int m_face = 0;
     bool m_active = true;
     bool m_held = false;

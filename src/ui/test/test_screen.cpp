@@ -113,9 +113,9 @@ QLabel *TestScreen::addTextLabel(QWidget *parent, const QString &name, const QSt
 }
 
 ImageButton *TestScreen::addButton(QWidget *parent, const QString &name, int upFace, int pressedFace, int left,
-                                   int top)
+                                   int top, int greyFace)
 {
-    auto *button = new ImageButton(parent, name, upFace, pressedFace);
+    auto *button = new ImageButton(parent, name, upFace, pressedFace, greyFace);
     button->move(Px(left), Px(top));
     return button;
 }

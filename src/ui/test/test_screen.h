@@ -68,7 +68,8 @@ protected:
     // A black bold label on white.
     QLabel *addTextLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
                          int height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
-    ImageButton *addButton(QWidget *parent, const QString &name, int upFace, int pressedFace, int left, int top);
+    ImageButton *addButton(QWidget *parent, const QString &name, int upFace, int pressedFace, int left, int top,
+                           int greyFace = 0);
     Shape *addRect(QWidget *parent, const QString &name, const QColor &fill, const QColor &outline, int left,
                    int top, int width, int height);
     Picture *addPicture(QWidget *parent, const QString &name, int faceId, int left, int top);

@@ -184,9 +184,9 @@ void WritingScreen::buildControls()
     connect(m_paste, &ImageButton::clicked, this, &WritingScreen::paste_Click);
     connect(m_undo, &ImageButton::clicked, this, &WritingScreen::undo_Click);
 
-    m_tquit = addButton(p1, QStringLiteral("tquit"), face::QuitUp, face::QuitDown, 170, 6590);
-    m_squit = addButton(p1, QStringLiteral("squit"), face::ExitUp, face::ExitDown, 870, 6590);
-    m_stime = addButton(p1, QStringLiteral("stime"), face::TimeUp, face::TimeDown, 1580, 6590);
+    m_tquit = addButton(p1, QStringLiteral("tquit"), face::QuitUp, face::QuitDown, 170, 6590, face::QuitGrey);
+    m_squit = addButton(p1, QStringLiteral("squit"), face::ExitUp, face::ExitDown, 870, 6590, face::ExitGrey);
+    m_stime = addButton(p1, QStringLiteral("stime"), face::TimeUp, face::TimeDown, 1580, 6590, face::TimeGrey);
     m_wordc = addButton(p1, QStringLiteral("wordc"), face::WordCountUp, face::WordCountDown, 8055, 6585);
     m_wordc->hide();
     m_help = addPicture(p1, QStringLiteral("help"), face::Help, 8760, 6585);
@@ -449,12 +449,8 @@ void WritingScreen::ShowPanel()
     }
 
     m_help->setFace(face::HelpGrey);
-    m_tquit->setFace(face::QuitGrey);
-    m_squit->setFace(face::ExitGrey);
-    m_stime->setFace(face::TimeGrey);
-    m_tquit->setActive(false);
-    m_squit->setActive(false);
-    m_stime->setActive(false);
+    for (ImageButton *icon : {m_tquit, m_squit, m_stime})
+        icon->setGreyed(true);
     m_wordc->hide();
     // The essay box lies under the panel: it takes no typing until the candidate returns to it.
     m_tin->setEnabled(false);
@@ -465,13 +461,9 @@ void WritingScreen::Image1_Click()
 {
     m_panel->hide();
     m_timing->setVisible(m_clockWasVisible);
-    m_tquit->setFace(face::QuitUp);
-    m_squit->setFace(face::ExitUp);
-    m_stime->setFace(face::TimeUp);
+    for (ImageButton *icon : {m_tquit, m_squit, m_stime})
+        icon->setGreyed(false);
     m_help->setFace(face::Help);
-    m_tquit->setActive(true);
-    m_squit->setActive(true);
-    m_stime->setActive(true);
     if (manualWordCount())
         m_wordc->show();
     m_tin->setEnabled(true);
