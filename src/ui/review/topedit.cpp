@@ -300,14 +300,15 @@ void topedit::modi_Click()
         msg::Show(this, LoadText(m_pool == PoolKind::Issue ? 38 : 39), errorTitle);
         return;
     }
+    const int recordNumber = item->text().toInt();
+    // The record keeps its own number when the number box holds none, so that the list stays true to the file.
     bool numberOk = false;
     record.Number = m_tnum->text().trimmed().toShort(&numberOk);
     if (!numberOk)
-        record.Number = 0;
+        record.Number = static_cast<std::int16_t>(recordNumber);
     record.Text = text;
     record.InUse = RecordInUse;
 
-    const int recordNumber = item->text().toInt();
     const auto error =
         m_pool == PoolKind::Issue ? WriteIssueTopic(recordNumber, record) : WriteArgumentTopic(recordNumber, record);
     if (error) {
